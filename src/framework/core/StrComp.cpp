@@ -1,0 +1,102 @@
+#include "framework/core/StrComp.h"
+
+#include <unicode/ucol.h>
+
+#include <memory>
+
+namespace {
+
+struct CollatorCloser {
+    void operator()(UCollator* c) const { ucol_close(c); }
+};
+
+// The root collator, opened once. Null only when ICU has no collation data;
+// then texts are ordered by code points alone.
+UCollator* Collator()
+{
+    static const std::unique_ptr<UCollator, CollatorCloser> collator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        UCollator* c = ucol_open("", &status);
+        if (U_FAILURE(status))
+            return std::unique_ptr<UCollator, CollatorCloser>();
+        // Order texts that are not in canonical form correctly too.
+        ucol_setAttribute(c, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
+        ucol_setStrength(c, UCOL_TERTIARY);
+        return std::unique_ptr<UCollator, CollatorCloser>(c);
+    }();
+    return collator.get();
+}
+
+const UChar* Units(const QString& s) { return reinterpret_cast<const UChar*>(s.utf16()); }
+
+// The code point at i (a lone surrogate stands for itself); advances i.
+char32_t NextCodePoint(const QString& s, qsizetype& i)
+{
+    const char16_t u = s.at(i).unicode();
+    if (QChar::isHighSurrogate(u) && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+        const char32_t cp = QChar::surrogateToUcs4(u, s.at(i + 1).unicode());
+        i += 2;
+        return cp;
+    }
+    ++i;
+    return u;
+}
+
+// Code point order (which UTF-16 unit order is not, above U+D7FF).
+int CompareCodePoints(const QString& a, const QString& b)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        const char32_t x = NextCodePoint(a, i);
+        const char32_t y = NextCodePoint(b, j);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (i < a.size())
+        return 1;
+    return j < b.size() ? -1 : 0;
+}
+
+} // namespace
+
+int StrComp(const QString& a, const QString& b)
+{
+    if (a == b)
+        return 0;
+    if (UCollator* c = Collator()) {
+        const UCollationResult r = ucol_strcoll(c, Units(a), int32_t(a.size()), Units(b), int32_t(b.size()));
+        if (r != UCOL_EQUAL)
+            return r == UCOL_LESS ? -1 : 1;
+    }
+    return CompareCodePoints(a, b);
+}
+
+QByteArray StrCompSortKey(const QString& s)
+{
+    QByteArray key;
+    if (UCollator* c = Collator()) {
+        // The collation key ends in its one 0x00 byte, so two keys that differ
+        // there decide the order before the tie-break part is reached.
+        key.resize(s.size() * 4 + 16);
+        int32_t n = ucol_getSortKey(c, Units(s), int32_t(s.size()),
+                                    reinterpret_cast<uint8_t*>(key.data()), int32_t(key.size()));
+        if (n > key.size()) {
+            key.resize(n);
+            n = ucol_getSortKey(c, Units(s), int32_t(s.size()), reinterpret_cast<uint8_t*>(key.data()),
+                                int32_t(key.size()));
+        }
+        key.resize(n);
+    }
+    // Tie-break: the code points as UTF-32BE, whose byte order is code point
+    // order and in which a shorter prefix sorts first.
+    key.reserve(key.size() + s.size() * 4);
+    for (qsizetype i = 0; i < s.size();) {
+        const char32_t cp = NextCodePoint(s, i);
+        key.append(char((cp >> 24) & 0xFF));
+        key.append(char((cp >> 16) & 0xFF));
+        key.append(char((cp >> 8) & 0xFF));
+        key.append(char(cp & 0xFF));
+    }
+    return key;
+}
