@@ -1,0 +1,212 @@
+#include "document/format/DocumentReader.h"
+
+#include "cipher/RC4.h"
+#include "document/format/DocumentWriter.h"
+#include "RecordEncoder.h"
+#include "framework/core/FolderItem.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <vector>
+
+namespace {
+
+const QString kPassword = QString::fromUtf8("p\xC3\xA4ssword");
+
+QByteArray key() { return kPassword.toUtf8(); }
+
+EntryRow row(const QString& title, const QString& url = {}, const QString& user = {}, const QString& pw = {},
+             const QString& notes = {}) {
+    return {title, url, user, pw, notes};
+}
+
+DocumentReadResult readBytes(const QByteArray& bytes, const QString& password = kPassword) {
+    RC4 cipher;
+    return DocumentReader::ReadBytes(bytes, cipher, password);
+}
+
+TEST(DocumentReader, ReadsBackWhatWriterWrote) {
+    const std::vector<EntryRow> rows = {
+        row(QString::fromUtf8("Caf\xC3\xA9"), "https://x.example/?a=1*2", "me\tyou", "pa\rss\n",
+            QString::fromUtf8("\xE2\x82\xAC \xE2\x84\xA2")),
+        row("", "", "", "", ""),
+        row(QString(255, QChar(u'z')), "*", "", "", QString(255, QChar(0x00E9))),
+    };
+    RC4 wcipher;
+    QByteArray doc;
+    ASSERT_TRUE(DocumentWriter::WriteBytes(&doc, wcipher, kPassword, rows, -1, {12, 34, 567, 890}).ok());
+
+    const DocumentReadResult r = readBytes(doc);
+    EXPECT_EQ(r.format, DocumentFormat::Current);
+    ASSERT_TRUE(r.hasGeometry);
+    EXPECT_EQ(r.geometry.LeftPixels(), 12);
+    EXPECT_EQ(r.geometry.TopPixels(), 34);
+    EXPECT_EQ(r.geometry.WidthPixels(), 567);
+    EXPECT_EQ(r.geometry.HeightPixels(), 890);
+    EXPECT_EQ(r.rows, rows);
+}
+
+TEST(DocumentReader, OlderFormatHasNoGeometryAndEntriesFollowHeader) {
+    const QByteArray doc = testdoc::encodeRecords(
+        key(), {"VUZIZEREV", "Title1", "url", "user", "pw", testdoc::macRoman(QString::fromUtf8("n\xC3\xBC")),
+                "Title2", "", "", "", ""});
+    const DocumentReadResult r = readBytes(doc);
+    EXPECT_EQ(r.format, DocumentFormat::Older);
+    EXPECT_FALSE(r.hasGeometry);
+    const std::vector<EntryRow> expected = {row("Title1", "url", "user", "pw", QString::fromUtf8("n\xC3\xBC")),
+                                            row("Title2")};
+    EXPECT_EQ(r.rows, expected);
+}
+
+TEST(DocumentReader, HeaderDecidesFormat) {
+    struct Case {
+        QByteArray header;
+        DocumentFormat format;
+    };
+    const Case cases[] = {
+        {"BRIMEL141", DocumentFormat::Current},
+        {"VUZIZEREV", DocumentFormat::Older},
+        {"brimel141", DocumentFormat::WrongPassword},
+        {"BRIMEL14", DocumentFormat::WrongPassword},
+        {"BRIMEL1410", DocumentFormat::WrongPassword},
+        {QByteArray("BRIMEL141\0", 10), DocumentFormat::WrongPassword},
+        {"", DocumentFormat::WrongPassword},
+    };
+    for (const Case& c : cases) {
+        const DocumentReadResult r = readBytes(testdoc::encodeRecords(key(), {c.header, "1*2*3*4", "t", "", "", "", ""}));
+        EXPECT_EQ(r.format, c.format) << c.header.toStdString();
+        if (r.format == DocumentFormat::WrongPassword) {
+            EXPECT_TRUE(r.rows.empty());
+        }
+    }
+}
+
+TEST(DocumentReader, WrongPasswordIsRefused) {
+    const QByteArray doc = testdoc::encodeRecords(key(), {"BRIMEL141", "1*2*3*4", "t", "", "", "", ""});
+    for (const QString& wrong : {QString("password"), QString::fromUtf8("P\xC3\xA4ssword"), QString()}) {
+        const DocumentReadResult r = readBytes(doc, wrong);
+        EXPECT_EQ(r.format, DocumentFormat::WrongPassword) << wrong.toStdString();
+        EXPECT_FALSE(r.opened());
+    }
+}
+
+TEST(DocumentReader, EmptyFileIsRefusedAsWrongPassword) {
+    EXPECT_EQ(readBytes(QByteArray()).format, DocumentFormat::WrongPassword);
+}
+
+TEST(DocumentReader, FileEndingAfterHeaderHasEmptyGeometryAndNoEntries) {
+    const DocumentReadResult r = readBytes(testdoc::encodeRecords(key(), {"BRIMEL141"}));
+    EXPECT_EQ(r.format, DocumentFormat::Current);
+    ASSERT_TRUE(r.hasGeometry);
+    EXPECT_EQ(r.geometry.left, 0.0);
+    EXPECT_EQ(r.geometry.top, 0.0);
+    EXPECT_EQ(r.geometry.width, 0.0);
+    EXPECT_EQ(r.geometry.height, 0.0);
+    EXPECT_TRUE(r.geometry.FitsScreen(1920, 1080));
+    EXPECT_TRUE(r.rows.empty());
+}
+
+TEST(DocumentReader, TruncatedLastEntryKeepsItsMissingFieldsEmpty) {
+    const std::vector<QByteArray> texts = {"BRIMEL141", "1*2*3*4", "a", "b", "c", "d", "e", "Last", "url"};
+    const DocumentReadResult r = readBytes(testdoc::encodeRecords(key(), texts));
+    const std::vector<EntryRow> expected = {row("a", "b", "c", "d", "e"), row("Last", "url")};
+    EXPECT_EQ(r.rows, expected);
+}
+
+TEST(DocumentReader, RecordCutShortByEndReadsEmpty) {
+    const QByteArray full = testdoc::encodeRecords(key(), {"BRIMEL141", "1*2*3*4", "a", "b", "c", "d", "e",
+                                                           "Title", "a longer url"});
+    // Cut inside the url record's body, then right after its length byte.
+    for (int cut : {5, 12}) {
+        const DocumentReadResult r = readBytes(full.left(full.size() - cut));
+        const std::vector<EntryRow> expected = {row("a", "b", "c", "d", "e"), row("Title")};
+        EXPECT_EQ(r.rows, expected) << cut;
+    }
+}
+
+TEST(DocumentReader, GeometryCutShortReadsEmpty) {
+    // Geometry record claims 40 bytes but the file ends after 3: no entries follow.
+    QByteArray doc = testdoc::encodeRecords(key(), {"BRIMEL141"});
+    doc.append(char(40)).append("abc");
+    const DocumentReadResult r = readBytes(doc);
+    EXPECT_EQ(r.format, DocumentFormat::Current);
+    EXPECT_TRUE(r.rows.empty());
+    EXPECT_EQ(r.geometry.left, 0.0);
+}
+
+TEST(DocumentReader, ReadsEveryEntryBeyondTableSize) {
+    const int count = 10050;
+    std::vector<QByteArray> texts = {"BRIMEL141", "0*0*100*100"};
+    for (int i = 0; i < count; ++i) {
+        texts.push_back(QByteArray::number(i));
+        for (int c = 1; c < kEntryColumnCount; ++c)
+            texts.push_back(QByteArray());
+    }
+    const DocumentReadResult r = readBytes(testdoc::encodeRecords(key(), texts));
+    ASSERT_EQ(r.rows.size(), static_cast<size_t>(count));
+    EXPECT_EQ(r.rows.front()[0], "0");
+    EXPECT_EQ(r.rows.back()[0], QString::number(count - 1));
+}
+
+TEST(DocumentReader, EveryByteValueDecodesAndRoundTrips) {
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    const DocumentReadResult r =
+        readBytes(testdoc::encodeRecords(key(), {"VUZIZEREV", all, QByteArray(1, '\0'), "", "", ""}));
+    ASSERT_EQ(r.rows.size(), 1u);
+    RC4 wcipher;
+    QByteArray doc;
+    ASSERT_TRUE(DocumentWriter::WriteBytes(&doc, wcipher, kPassword, r.rows, -1, {}).ok());
+    EXPECT_EQ(readBytes(doc).rows, r.rows);
+    EXPECT_EQ(r.rows[0][0].size(), 255);
+}
+
+TEST(DocumentReaderFile, ReadsFileAndReportsUnreadableOne) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("doc.brimel");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(testdoc::encodeRecords(key(), {"BRIMEL141", "5*6*7*8", "t", "u", "n", "p", "x"}));
+    }
+    RC4 cipher;
+    const DocumentReadResult r = DocumentReader::ReadFile(FolderItem(path), cipher, kPassword);
+    EXPECT_EQ(r.format, DocumentFormat::Current);
+    EXPECT_EQ(r.rows, std::vector<EntryRow>{row("t", "u", "n", "p", "x")});
+
+    const DocumentReadResult missing = DocumentReader::ReadFile(FolderItem(dir.filePath("none")), cipher, kPassword);
+    EXPECT_EQ(missing.format, DocumentFormat::Unreadable);
+    EXPECT_FALSE(missing.error.isEmpty());
+}
+
+TEST(DocumentReaderFile, FixtureDocumentsOpen) {
+    // Small documents kept as files, written once with password "fixture".
+    struct Case {
+        const char* file;
+        DocumentFormat format;
+        size_t entries;
+    };
+    for (const Case c : {Case{"current-2-entries.brimel", DocumentFormat::Current, 2},
+                         Case{"older-1-entry.brimel", DocumentFormat::Older, 1}}) {
+        RC4 cipher;
+        const DocumentReadResult r =
+            DocumentReader::ReadFile(FolderItem(QString(BRIMEL_TEST_DATA "/") + c.file), cipher, "fixture");
+        EXPECT_EQ(r.format, c.format) << c.file;
+        EXPECT_EQ(r.rows.size(), c.entries) << c.file;
+        if (!r.rows.empty()) {
+            EXPECT_EQ(r.rows[0][0], QString::fromUtf8("Caf\xC3\xA9")) << c.file;
+        }
+        if (c.entries == 2) {
+            EXPECT_EQ(r.geometry.LeftPixels(), 40);
+            EXPECT_EQ(r.rows[0][4], "line1\rline2");
+            EXPECT_EQ(r.rows[1][3], QString::fromUtf8("\xE2\x82\xAC" "5"));
+        }
+    }
+}
+
+} // namespace
