@@ -1,0 +1,52 @@
+#include "framework/ui/DesktopServices.h"
+
+#include "framework/ui/DesktopServicesQt.h"
+
+const char* const DesktopServices::kPasswordHintType = "x-kde-passwordManagerHint";
+const char* const DesktopServices::kPasswordHintValue = "secret";
+
+namespace {
+
+std::unique_ptr<DesktopServices>& Current() {
+    static std::unique_ptr<DesktopServices> current;
+    return current;
+}
+
+} // namespace
+
+DesktopServices::~DesktopServices() = default;
+
+DesktopServices& DesktopServices::Get() {
+    auto& current = Current();
+    if (!current) {
+        current = std::make_unique<DesktopServicesQt>();
+    }
+    return *current;
+}
+
+std::unique_ptr<DesktopServices> DesktopServices::Set(std::unique_ptr<DesktopServices> services) {
+    auto previous = std::move(Current());
+    Current() = std::move(services);
+    return previous;
+}
+
+void MsgBox(const QString& message) {
+    DesktopServices::Get().MsgBox(message);
+}
+
+std::optional<FolderItem> GetOpenFolderItem(const QString& filter) {
+    return DesktopServices::Get().GetOpenFolderItem(filter);
+}
+
+std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) {
+    return DesktopServices::Get().GetSaveFolderItem(filter, proposedName);
+}
+
+void ShowURL(const QString& url) {
+    DesktopServices::Get().ShowURL(url);
+}
+
+DesktopServices::ScreenArea Screen(int index) {
+    auto& services = DesktopServices::Get();
+    return DesktopServices::ScreenArea(services.ScreenWidth(index), services.ScreenHeight(index));
+}

@@ -1,0 +1,68 @@
+#include "framework/ui/DesktopServicesQt.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QUrl>
+
+namespace {
+
+QScreen* ScreenAt(int index) {
+    if (index == 0) {
+        return QGuiApplication::primaryScreen();
+    }
+    const auto screens = QGuiApplication::screens();
+    return index > 0 && index < screens.size() ? screens.at(index) : nullptr;
+}
+
+std::optional<FolderItem> ChosenFile(const QString& path) {
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return FolderItem(path);
+}
+
+} // namespace
+
+void DesktopServicesQt::MsgBox(const QString& message) {
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), message, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+std::optional<FolderItem> DesktopServicesQt::GetOpenFolderItem(const QString& filter) {
+    return ChosenFile(QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter));
+}
+
+std::optional<FolderItem> DesktopServicesQt::GetSaveFolderItem(const QString& filter, const QString& proposedName) {
+    // Qt's save dialog asks before it lets the user pick an existing file.
+    return ChosenFile(QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), proposedName, filter));
+}
+
+void DesktopServicesQt::ShowURL(const QString& url) {
+    // The text goes to the system as the user typed it; a bad URL simply opens nothing.
+    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+}
+
+void DesktopServicesQt::SetClipboardText(const QString& text) {
+    auto* data = new QMimeData;
+    data->setText(text);
+    data->setData(QString::fromLatin1(kPasswordHintType), QByteArray(kPasswordHintValue));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+int DesktopServicesQt::ScreenWidth(int index) {
+    QScreen* screen = ScreenAt(index);
+    return screen ? screen->geometry().width() : 0;
+}
+
+int DesktopServicesQt::ScreenHeight(int index) {
+    QScreen* screen = ScreenAt(index);
+    return screen ? screen->geometry().height() : 0;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+
+#include "RectControl.h"
+
+class QLineEdit;
+
+// A one-line text field. Setting Text delivers TextChange inside the call,
+// also when the window is hidden and when the text is unchanged; each edit
+// the user makes delivers it once. LimitText caps what the user types key by
+// key; a paste or a text the program sets is kept whole, so the program's own
+// length checks see it.
+class TextField : public RectControl {
+ public:
+  TextField(::Window* window, const QString& name, QWidget* parent);
+
+  QString Text() const;
+  void SetText(const QString& text);
+  bool Password() const;
+  void SetPassword(bool masked);
+  bool ReadOnly() const;
+  void SetReadOnly(bool readOnly);
+  int LimitText() const { return limit_; }
+  void SetLimitText(int limit) { limit_ = limit; }
+  int SelStart() const;
+  void SetSelStart(int start);
+  int SelLength() const;
+  void SetSelLength(int length);
+
+  void ApplyProps(const QVariantMap& props) override;
+  void ApplyText(const QString& text) override { SetText(text); }
+  void RunOpen() override;
+  void DeliverGotFocus() override;
+  void DeliverLostFocus() override;
+
+  std::function<void(TextField&)> Open;
+  std::function<void(TextField&)> TextChange;
+  std::function<void(TextField&)> GotFocus;
+  std::function<void(TextField&)> LostFocus;
+  std::function<void(TextField&)> MouseEnter;
+  std::function<void(TextField&)> MouseExit;
+  // Gets the key as text; True swallows it.
+  std::function<bool(TextField&, const QString&)> KeyDown;
+
+ protected:
+  void DeliverMouseEnter() override;
+  void DeliverMouseExit() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void DeliverTextChange();
+
+  QLineEdit* edit_;
+  int limit_ = 0;
+};
