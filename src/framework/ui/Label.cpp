@@ -1,6 +1,8 @@
 #include "Label.h"
 
+#include <QColor>
 #include <QLabel>
+#include <QPalette>
 
 Label::Label(::Window* window, const QString& name, QWidget* parent)
     : RectControl(window, name, new QLabel(parent)), label_(static_cast<QLabel*>(Widget())) {
@@ -9,9 +11,18 @@ Label::Label(::Window* window, const QString& name, QWidget* parent)
   label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-QString Label::Text() const { return label_->text(); }
+void Label::SetText(const QString& text) {
+  text_ = text;
+  QString shown = text;
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  label_->setText(shown);
+}
 
-void Label::SetText(const QString& text) { label_->setText(text); }
+void Label::SetTextColor(const QColor& color) {
+  QPalette palette = label_->palette();
+  palette.setColor(QPalette::WindowText, color);
+  label_->setPalette(palette);
+}
 
 int Label::TextSize() const { return label_->font().pixelSize(); }
 
@@ -35,6 +46,8 @@ void Label::ApplyProps(const QVariantMap& props) {
   if (align == "right") label_->setAlignment(Qt::AlignRight | Qt::AlignTop);
   if (align == "center") label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   if (props.value("Multiline").toBool()) label_->setWordWrap(true);
+  const QString color = props.value("TextColor").toString();
+  if (!color.isEmpty()) SetTextColor(QColor(color));
 }
 
 void Label::RunOpen() {

@@ -4,6 +4,7 @@
 
 #include "RectControl.h"
 
+class QColor;
 class QLabel;
 
 // Static text. It never takes the focus; clicks on it reach the window.
@@ -11,12 +12,14 @@ class Label : public RectControl {
  public:
   Label(::Window* window, const QString& name, QWidget* parent);
 
-  QString Text() const;
+  // The text as set; a carriage return breaks the line on screen.
+  QString Text() const { return text_; }
   void SetText(const QString& text);
   int TextSize() const;
   void SetTextSize(int size);
   bool Bold() const;
   void SetBold(bool bold);
+  void SetTextColor(const QColor& color);
 
   bool AcceptsFocus() const override { return false; }
   void ApplyProps(const QVariantMap& props) override;
@@ -27,4 +30,5 @@ class Label : public RectControl {
 
  private:
   QLabel* label_;
+  QString text_;
 };

@@ -8,7 +8,10 @@
 #include <QToolBar>
 
 #include "TableWindow.h"
+#include <QLabel>
+
 #include "framework/ui/CheckBox.h"
+#include "framework/ui/Label.h"
 #include "framework/ui/RadioButton.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextField.h"
@@ -259,6 +262,25 @@ TEST_F(TimerModes, ResetStartsThePeriodAnew) {
     timer->Reset();
   }
   EXPECT_EQ(fired, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A label keeps its text as set, shows a carriage return as a line break and takes its colour from the layout.
+TEST(LabelText, CarriageReturnBreaksTheLineAndTextStaysAsSet) {
+  auto* window = new TableWindow(HiddenSpec(), {
+      {ControlKind::Label, "Note", "", 10, 10, 200, 40, LockNone, 0, "", "", {{"TextColor", "#FFFFFF"}}, {}},
+  });
+  Label* label = window->FindControl<Label>("Note");
+  ASSERT_NE(label, nullptr);
+  label->SetText(QString("\rYou can donate\r\nhere"));
+  EXPECT_EQ(label->Text(), QString("\rYou can donate\r\nhere"));
+  auto* native = qobject_cast<QLabel*>(label->Widget());
+  ASSERT_NE(native, nullptr);
+  EXPECT_EQ(native->text(), QString("\nYou can donate\nhere"));
+  EXPECT_EQ(native->palette().color(QPalette::WindowText), QColor("#FFFFFF"));
 }
 
 }  // namespace

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual X server and drives it from outside, as a user would:
+# a launch without a document, a launch with one, a second launch handing over another one, Quit.
+set -euo pipefail
+brimel=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+fixture="$here/../data/current-2-entries.brimel"   # password "fixture"
+
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
+done
+
+work=$(mktemp -d)
+server_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=""
+for n in $(seq 91 140); do
+  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free X display"; exit 1; }
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+server_pid=$!
+export DISPLAY=$display
+for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+# A private home, temp and runtime folder, so the hand-over socket is this test's own.
+export HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+unset QT_QPA_PLATFORMTHEME
+
+fail() { echo "FAIL: $*"; xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  window: /'; exit 1; }
+
+# wait_window REGEX: the id of the first visible window whose title matches, within 15 s.
+wait_window() {
+  local id=""
+  for _ in $(seq 1 150); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+answer_password() {
+  local dialog
+  dialog=$(wait_window '^Brimel$') || fail "the password dialog did not appear"
+  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  sleep 0.3
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+}
+
+quit_and_wait() {
+  local win=$1
+  xdotool windowfocus --sync "$win" 2>/dev/null || true
+  sleep 0.3
+  xdotool key ctrl+q
+  local status=0
+  for _ in $(seq 1 100); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$app_pid" 2>/dev/null && fail "the program did not end after Quit"
+  wait "$app_pid" || status=$?
+  app_pid=""
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+# 1. No document: the window untitled1 appears; Quit ends the program with status 0.
+"$brimel" >"$work/run1.log" 2>&1 &
+app_pid=$!
+win=$(wait_window '^untitled1') || fail "untitled1 did not appear"
+echo "ok: untitled1 appeared"
+quit_and_wait "$win"
+echo "ok: Quit ended the program with status 0"
+
+# 2. A document on the command line: the password dialog, then its window.
+cp "$fixture" "$work/first.brimel"
+cp "$fixture" "$work/second.brimel"
+"$brimel" "$work/first.brimel" >"$work/run2.log" 2>&1 &
+app_pid=$!
+answer_password fixture
+win=$(wait_window '^first\.brimel') || fail "first.brimel did not open"
+echo "ok: first.brimel opened with its password"
+xdotool search --onlyvisible --name '^untitled' >/dev/null 2>&1 && fail "an untitled window was made beside the document"
+
+# 3. A second launch hands its document to the running program and ends.
+timeout 20 "$brimel" "$work/second.brimel" >"$work/run3.log" 2>&1 || fail "the second launch did not end cleanly"
+answer_password fixture
+wait_window '^second\.brimel' >/dev/null || fail "second.brimel did not open in the running program"
+kill -0 "$app_pid" 2>/dev/null || fail "the first program is gone"
+echo "ok: the second launch handed second.brimel to the running program"
+
+# 4. Quit closes both unmodified windows and ends with status 0.
+quit_and_wait "$win"
+echo "ok: Quit ended the program with status 0"
+echo "e2e: all passed"
