@@ -37,12 +37,18 @@ void Application::SetMenuBar(::MenuBar* bar) {
     }
     if (menuBar_) {
         menuBar_->SetAttachToDocumentWindows(false);
+        Window::SetBuildHook(nullptr);
     }
     menuBar_ = bar;
     if (!bar) {
         return;
     }
     bar->SetAttachToDocumentWindows(true);
+    Window::SetBuildHook([bar](Window& window) {
+        if (window.Frame() == FrameKind::Document) {
+            bar->AttachTo(&window);
+        }
+    });
     for (Window* window : Window::All()) {
         if (window->Frame() == FrameKind::Document) {
             bar->AttachTo(window);

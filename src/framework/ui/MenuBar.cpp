@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -282,6 +283,18 @@ void MenuBar::WidgetShown(QObject* object) {
             return;
         }
     }
+}
+
+void MenuBar::WindowActivated(QObject* widget) {
+    auto* topLevel = qobject_cast<QWidget*>(widget);
+    if (!topLevel || !topLevel->isWindow() || !IsAttachedTo(topLevel) || passQueued_) {
+        return;
+    }
+    passQueued_ = true;
+    QTimer::singleShot(0, passContext_.get(), [this] {
+        passQueued_ = false;
+        EnableMenuItems();
+    });
 }
 
 void MenuBar::OpeningMenuBar(QObject* widget) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 #include "framework/ui/MenuItem.h"
 
 #include <QPointer>
@@ -42,6 +44,8 @@ public:
     bool IsAttachedTo(const QWidget* topLevel) const;
     // While on, every document window gets the bar when it is first shown.
     void SetAttachToDocumentWindows(bool on) { attachToDocumentWindows_ = on; }
+    // Runs an enabling pass once the event loop is back, after a window comes to the front.
+    void WindowActivated(QObject* widget);
 
     // One enabling pass.
     void EnableMenuItems();
@@ -73,4 +77,7 @@ private:
     std::vector<QPointer<QMenuBar>> bars_;
     std::vector<std::pair<MenuItem*, QPointer<QMenu>>> menus_;
     bool attachToDocumentWindows_ = false;
+    bool passQueued_ = false;
+    // Owns queued enabling passes, so none runs after the bar is gone.
+    std::unique_ptr<QObject> passContext_ = std::make_unique<QObject>();
 };

@@ -26,6 +26,10 @@ bool MenuEventFilter::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Show:
         bar_->WidgetShown(watched);
         break;
+    case QEvent::WindowActivate:
+        // The menu titles show their state before the user reaches for them.
+        bar_->WindowActivated(watched);
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::Enter:
         // A menu title must show its state before the user can open it.

@@ -80,6 +80,15 @@ QList<Window*> Window::All() {
 
 void Window::SetModalHook(std::function<void(Window&)> hook) { ModalHook() = std::move(hook); }
 
+namespace {
+std::function<void(Window&)>& BuildHook() {
+  static std::function<void(Window&)> hook;
+  return hook;
+}
+}  // namespace
+
+void Window::SetBuildHook(std::function<void(Window&)> hook) { BuildHook() = std::move(hook); }
+
 QWidget* Window::FocusedTextWidget() {
   Window* window = Frontmost();
   if (!window || !window->focus_) return nullptr;
@@ -114,6 +123,7 @@ void Window::Build(const WindowSpec& spec, const std::vector<ControlSpec>& contr
   }
   frame_->setWindowFlags(flags);
   SetTitle(spec.title);
+  if (BuildHook()) BuildHook()(*this);
   ResizeContent(spec.width, spec.height);
 
   for (const ControlSpec& controlSpec : controls) {
@@ -260,7 +270,7 @@ void Window::SetMenuBarWidget(QWidget* menuBar) {
   frame_->SetMenuBar(menuBar);
   ResizeContent(width, height);
   const QRect g = frame_->geometry();
-  frame_->setGeometry(left, top - extra_, g.width(), g.height());
+  if (placed_) frame_->setGeometry(left, top - extra_, g.width(), g.height());
 }
 
 QToolBar* Window::Toolbar() {
@@ -291,7 +301,7 @@ void Window::BarsChanged() {
   const int top = Top();
   ResizeContent(Width(), Height());
   const QRect g = frame_->geometry();
-  frame_->setGeometry(left, top - extra_, g.width(), g.height());
+  if (placed_) frame_->setGeometry(left, top - extra_, g.width(), g.height());
 }
 
 int Window::Left() const { return frame_->geometry().x(); }
@@ -303,11 +313,13 @@ int Window::Width() const { return frame_->width(); }
 int Window::Height() const { return frame_->height() - ExtraHeight(); }
 
 void Window::SetLeft(int left) {
+  placed_ = true;
   const QRect g = frame_->geometry();
   frame_->setGeometry(left, g.y(), g.width(), g.height());
 }
 
 void Window::SetTop(int top) {
+  placed_ = true;
   const QRect g = frame_->geometry();
   frame_->setGeometry(g.x(), top - ExtraHeight(), g.width(), g.height());
 }

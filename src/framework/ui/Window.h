@@ -48,6 +48,10 @@ class Window : public QObject {
   // (a QLineEdit or QPlainTextEdit), nullptr when the focus is elsewhere.
   static QWidget* FocusedTextWidget();
   static void DeleteAll();
+  // Runs for every window as it is built, before its controls are made and its
+  // size is set: the application attaches its menu bar here, so that the bars
+  // above the content area are in place before anyone positions the window.
+  static void SetBuildHook(std::function<void(Window&)> hook);
 
   // Applies the window properties, makes each control (binding it right after),
   // binds the menu handlers, runs the controls' Open events, Event_Open, and
@@ -160,5 +164,8 @@ class Window : public QObject {
   bool inCancelClose_ = false;
   bool resizing_ = false;
   bool shownOnce_ = false;
+  // Set once the program positions the window; until then a change of the
+  // bars' height keeps the frame where it is instead of the content area.
+  bool placed_ = false;
   int extra_ = 0;  // height of the bars above the content area
 };

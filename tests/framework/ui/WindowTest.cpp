@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
 #include <QToolBar>
@@ -353,6 +354,42 @@ TEST(Window, MenuHandlerMayCloseItsOwnWindow) {
   EXPECT_FALSE(window->RunMenuHandler("FileClose"));
   EXPECT_TRUE(window->IsClosed());
   EXPECT_EQ(Window::Frontmost(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A menu bar arriving after the window is built must not push an unplaced window's frame
+// off the screen, and must not move the content area of a window the program placed.
+TEST(WindowBars, MenuBarKeepsAnUnplacedFrameAndAPlacedContentArea) {
+  auto* unplaced = new TableWindow(HiddenSpec(), {});
+  const QPoint frameBefore = unplaced->Widget()->pos();
+  unplaced->SetMenuBarWidget(new QMenuBar);
+  EXPECT_EQ(unplaced->Widget()->pos(), frameBefore);
+  EXPECT_EQ(unplaced->Height(), 300);
+
+  auto* placed = new TableWindow(HiddenSpec(), {});
+  placed->SetLeft(40);
+  placed->SetTop(200);
+  placed->SetMenuBarWidget(new QMenuBar);
+  EXPECT_EQ(placed->Left(), 40);
+  EXPECT_EQ(placed->Top(), 200);
+  EXPECT_EQ(placed->Height(), 300);
+}
+
+// The build hook runs before the window's size is set, so the bars it adds are outside the content area.
+TEST(WindowBars, BuildHookRunsBeforeTheSizeIsSet) {
+  int calls = 0;
+  Window::SetBuildHook([&calls](Window& window) {
+    ++calls;
+    window.SetMenuBarWidget(new QMenuBar);
+  });
+  auto* window = new TableWindow(HiddenSpec(500, 250), {});
+  Window::SetBuildHook(nullptr);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(window->Width(), 500);
+  EXPECT_EQ(window->Height(), 250);
 }
 
 }  // namespace

@@ -1,0 +1,121 @@
+// Opening documents: the open dialog and the open-document event both end in
+// the reader, which asks for the password and fills a new window.
+#include "app/App.h"
+
+#include "dialogs/Password.h"
+#include "document/MainWindow.h"
+#include "document/format/DocumentReader.h"
+#include "framework/core/FolderItem.h"
+#include "framework/ui/DesktopServices.h"
+#include "framework/ui/Listbox.h"
+#include "framework/ui/TextField.h"
+
+#include <algorithm>
+
+void App::Event_OpenDocument(const FolderItem& f) {
+    ReadDocument(f);
+}
+
+bool App::_FileOpen_Action() {
+    const std::optional<FolderItem> f = GetOpenFolderItem(QString());
+    if (f) {
+        ReadDocument(*f);
+    }
+    return false;
+}
+
+QString App::CannotOpenMessage(const QString& fileName, const QString& reason) {
+    return QStringLiteral("The document \u201C%1\u201D could not be opened: %2").arg(fileName, reason);
+}
+
+void App::ReadDocument(const FolderItem& f) {
+    if (f.IsNull()) {
+        return;
+    }
+    // Tested before the password is asked, so that nobody types it for a file
+    // that cannot be read.
+    QString error;
+    std::unique_ptr<BinaryStream> stream = f.OpenAsBinaryFile(&error);
+    if (!stream) {
+        MsgBox(CannotOpenMessage(f.Name(), error));
+        return;
+    }
+
+    auto* w = new MainWindow();
+    w->Document = f;
+    w->SetTitle(f.Name());
+    out = std::make_unique<RC4>();
+
+    QString password;
+    if (!AskPassword(&password)) {
+        Discard(*w);
+        return;
+    }
+    w->key = password;
+
+    DocumentReadResult read = DocumentReader::Read(*stream, *out, password);
+    if (!read.opened()) {
+        Discard(*w);
+        MsgBox(QStringLiteral("Wrong Password!"));
+        return;
+    }
+    ApplyGeometry(*w, read);
+    FillEntries(*w, read);
+    ShowOpened(*w);
+}
+
+bool App::AskPassword(QString* password) {
+    Password& dialog = Password::Instance();
+    dialog.ShowModal();
+    if (dialog.ButtonPressed != QStringLiteral("yes")) {
+        // Left hidden: its Cancel has emptied the field for the next open.
+        return false;
+    }
+    *password = dialog.EditField1().Text();
+    dialog.Close();
+    return true;
+}
+
+void App::ApplyGeometry(MainWindow& w, const DocumentReadResult& read) {
+    if (!read.hasGeometry) {
+        return;
+    }
+    const DesktopServices::ScreenArea screen = Screen(0);
+    if (!read.geometry.FitsScreen(screen.Width(), screen.Height())) {
+        return;
+    }
+    w.SetLeft(read.geometry.LeftPixels());
+    w.SetTop(read.geometry.TopPixels());
+    w.SetWidth(read.geometry.WidthPixels());
+    w.SetHeight(read.geometry.HeightPixels());
+}
+
+void App::FillEntries(MainWindow& w, DocumentReadResult& read) {
+    const int n = static_cast<int>(read.rows.size());
+    // Every entry of the file is kept: the table grows past its usual size
+    // rather than drop the entries a later save would then lose for good.
+    if (w.myArray.size() < read.rows.size()) {
+        w.myArray.resize(read.rows.size());
+    }
+    std::move(read.rows.begin(), read.rows.end(), w.myArray.begin());
+    Listbox& list = w.ListBox1();
+    for (int i = 0; i < n; ++i) {
+        list.AddRow(QString());
+    }
+    w.entry = n;
+    w.UpdateListBox();
+}
+
+void App::ShowOpened(MainWindow& w) {
+    // A document without entries has no first row to select.
+    if (w.entry > 0) {
+        w.ListBox1().SetSelected(0, true);
+    }
+    w.SetVisible(true);
+    w.EditField6().SetFocus();
+}
+
+void App::Discard(MainWindow& w) {
+    w.TextHasChanged = false;
+    w.Close();
+}

@@ -1,0 +1,157 @@
+#include "MainWindowFixture.h"
+
+#include "framework/ui/BevelButton.h"
+#include "framework/ui/GroupBox.h"
+#include "framework/ui/Label.h"
+#include "framework/ui/StandardToolbarItem.h"
+#include "framework/ui/Timer.h"
+
+namespace {
+
+struct Placed {
+  const char* name;
+  QRect rect;
+  unsigned anchors;
+  int tab;
+};
+
+const Placed kControls[] = {
+    {"ListBox1", {17, 20, 265, 336}, LockLeft | LockTop | LockBottom, 0},
+    {"GroupBox1", {299, 20, 320, 338}, LockLeft | LockTop | LockRight | LockBottom, 1},
+    {"StaticText2", {314, 31, 290, 20}, LockNone, 0},
+    {"EditField1", {314, 54, 290, 22}, LockLeft | LockRight, 1},
+    {"StaticText5", {314, 208, 290, 20}, LockNone, 8},
+    {"EditField2", {314, 231, 238, 22}, LockLeft | LockRight, 9},
+    {"BevelButton1", {564, 231, 40, 22}, LockRight, 10},
+    {"StaticText6", {314, 267, 290, 20}, LockNone, 11},
+    {"EditField5", {314, 290, 290, 50}, LockLeft | LockTop | LockRight | LockBottom, 12},
+    {"StaticText3", {314, 149, 290, 20}, LockNone, 5},
+    {"EditField4", {314, 172, 238, 22}, LockLeft | LockRight, 6},
+    {"BevelButton4", {564, 172, 40, 22}, LockRight, 7},
+    {"StaticText4", {314, 90, 290, 20}, LockNone, 2},
+    {"EditField3", {314, 113, 238, 22}, LockLeft | LockRight, 3},
+    {"BevelButton3", {564, 113, 40, 22}, LockRight, 4},
+    {"EditField6", {52, -64, 170, 22}, LockNone, 8},
+};
+
+// Where each control should be after the window grew by dw, dh.
+QRect Anchored(const Placed& p, int dw, int dh) {
+  QRect r = p.rect;
+  if (p.anchors & LockRight) {
+    if (p.anchors & LockLeft)
+      r.setWidth(r.width() + dw);
+    else
+      r.translate(dw, 0);
+  }
+  if (p.anchors & LockBottom) {
+    if (p.anchors & LockTop)
+      r.setHeight(r.height() + dh);
+    else
+      r.translate(0, dh);
+  }
+  return r;
+}
+
+class MainWindowLayout : public MainWindowTest, public testing::WithParamInterface<Placed> {};
+
+TEST_P(MainWindowLayout, PlacedAsLaidOutAndAnchoredOnResize) {
+  MainWindow& w = OpenTitles({"a"});
+  const Placed& p = GetParam();
+  auto* control = w.FindControl<RectControl>(QString::fromLatin1(p.name));
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(control->Rect(), p.rect);
+  EXPECT_EQ(control->Anchors(), p.anchors);
+  EXPECT_EQ(control->TabIndex(), p.tab);
+  w.SetWidth(639 + 200);
+  w.SetHeight(376 + 100);
+  EXPECT_EQ(control->Rect(), Anchored(p, 200, 100));
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, MainWindowLayout, testing::ValuesIn(kControls),
+                         [](const testing::TestParamInfo<Placed>& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, WindowKeepsItsFirstSizeAsMinimum) {
+  MainWindow& w = OpenTitles({"a"});
+  EXPECT_EQ(w.Width(), 639);
+  EXPECT_EQ(w.Height(), 376);
+  EXPECT_EQ(w.MinWidth(), 639);
+  EXPECT_EQ(w.MinHeight(), 376);
+  EXPECT_EQ(w.MaxWidth(), 32000);
+  EXPECT_EQ(w.MaxHeight(), 32000);
+  w.SetWidth(300);
+  w.SetHeight(200);
+  EXPECT_EQ(w.Width(), 639);
+  EXPECT_EQ(w.Height(), 376);
+}
+
+TEST_F(MainWindowTest, NewWindowIsEmptyHiddenAndLocked) {
+  window_ = new MainWindow();
+  MainWindow& w = *window_;
+  EXPECT_FALSE(w.Visible());
+  EXPECT_EQ(w.Title(), "Brimel");
+  EXPECT_EQ(w.entry, 0);
+  EXPECT_EQ(w.ListBox1().ListCount(), 0);
+  ASSERT_EQ(w.myArray.size(), std::size_t(MainWindow::kInitialRows));
+  EXPECT_EQ(w.myArray.back(), EntryRow{});
+  EXPECT_TRUE(w.Document.IsNull());
+  EXPECT_FALSE(w.TextHasChanged);
+  EXPECT_FALSE(w.getNewKey);
+  EXPECT_TRUE(w.key.isEmpty());
+  EXPECT_EQ(w.inrc4, nullptr);
+  EXPECT_TRUE(w.EntriesAreLocked);
+  EXPECT_EQ(w.ToolbarItem4().Caption(), "Edit Off");
+  for (TextField* f : {&w.EditField1(), &w.EditField2(), &w.EditField3(), &w.EditField4()}) {
+    EXPECT_TRUE(f->ReadOnly()) << f->Name().toStdString();
+    EXPECT_EQ(f->LimitText(), 255);
+  }
+  EXPECT_TRUE(w.EditField5().ReadOnly());
+  EXPECT_EQ(w.EditField5().LimitText(), 255);
+  EXPECT_EQ(w.EditField6().LimitText(), 0);
+  EXPECT_TRUE(w.EditField4().Password());
+  EXPECT_FALSE(w.EditField1().Password());
+  EXPECT_EQ(w.Timer1().Mode(), 2);
+  EXPECT_EQ(w.Timer1().Period(), 500);
+}
+
+TEST_F(MainWindowTest, CaptionsAndHelpTags) {
+  MainWindow& w = OpenTitles({"a"});
+  EXPECT_EQ(w.StaticText2().Text(), "Name of Entry");
+  EXPECT_EQ(w.StaticText4().Text(), "User ID, Name, Login");
+  EXPECT_EQ(w.StaticText3().Text(), "Password, Serial Number, PIN");
+  EXPECT_EQ(w.StaticText5().Text(), "URL");
+  EXPECT_EQ(w.StaticText6().Text(), "Notes");
+  EXPECT_EQ(w.BevelButton1().Caption(), "Visit");
+  EXPECT_EQ(w.BevelButton3().Caption(), "Copy");
+  EXPECT_EQ(w.BevelButton4().Caption(), "Copy");
+  EXPECT_EQ(w.ToolbarItem2().Caption(), "Add");
+  EXPECT_EQ(w.ToolbarItem3().Caption(), "Delete");
+  EXPECT_EQ(w.ToolbarItem2().HelpTag(), "Add new entry");
+  EXPECT_EQ(w.ToolbarItem3().HelpTag(), "Delete entry");
+  EXPECT_EQ(w.ToolbarItem4().HelpTag(), "Switch write protection on or off");
+  EXPECT_EQ(w.BevelButton4().HelpTag(), "Copy to clipboard");
+  EXPECT_EQ(w.EditField4().HelpTag(), "Move mouse over this field to show its content in cleartext");
+  EXPECT_TRUE(w.ListBox1().HelpTag().contains("hand side.\rTo search"));
+  EXPECT_EQ(w.StandardToolbarItem1().Type(), 1);
+}
+
+TEST_F(MainWindowTest, TabGoesThroughTheFieldsInScreenOrder) {
+  MainWindow& w = OpenTitles({"a"});
+  UiDriver::Click(w.EditField1());
+  ASSERT_EQ(w.FocusControl(), &w.EditField1());
+  const std::vector<RectControl*> order = {&w.EditField3(), &w.EditField4(), &w.EditField2(), &w.EditField5()};
+  for (RectControl* next : order) {
+    UiDriver::PressTab(w);
+    EXPECT_EQ(w.FocusControl(), next) << next->Name().toStdString();
+  }
+}
+
+TEST_F(MainWindowTest, ModifiedMarkFollowsSetWindowModified) {
+  MainWindow& w = OpenTitles({"a"});
+  w.SetWindowModified(w, true);
+  EXPECT_TRUE(w.Modified());
+  w.SetWindowModified(w, false);
+  EXPECT_FALSE(w.Modified());
+  EXPECT_FALSE(w.TextHasChanged);
+}
+
+}  // namespace
