@@ -1,5 +1,8 @@
 #include "Window.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QPointer>
@@ -371,6 +374,7 @@ void Window::SetVisible(bool visible) {
 
 void Window::Show() {
   if (closed_) return;
+  if (!shownOnce_ && !placed_ && spec_.frame != FrameKind::Document) CenterOverFrontWindow();
   frame_->show();
   frame_->raise();
   frame_->activateWindow();
@@ -379,6 +383,23 @@ void Window::Show() {
     shownOnce_ = true;
     if (!focus_) FocusFirstControl();
   }
+}
+
+// A dialog the program does not place appears over the window it belongs to,
+// or in the middle of the screen when there is none.
+void Window::CenterOverFrontWindow() {
+  QRect area;
+  Window* front = Frontmost();
+  if (front && front != this) {
+    area = front->frame_->frameGeometry();
+  } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    area = screen->availableGeometry();
+  }
+  if (area.isEmpty()) return;
+  QRect g = frame_->geometry();
+  g.moveCenter(area.center());
+  if (g.top() < area.top() && !front) g.moveTop(area.top());
+  frame_->move(std::max(0, g.left()), std::max(0, g.top()));
 }
 
 void Window::ShowModal() {

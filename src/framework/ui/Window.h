@@ -145,6 +145,7 @@ class Window : public QObject {
   void ResizeContent(int width, int height);
   void BringToFront();
   void FocusFirstControl();
+  void CenterOverFrontWindow();
   void FinishClose();
   void NativeFocusChanged(RectControl* control);
   void FrameResized();

@@ -393,3 +393,25 @@ TEST(WindowBars, BuildHookRunsBeforeTheSizeIsSet) {
 }
 
 }  // namespace
+
+namespace {
+
+// A dialog the program does not place shows over the window in front, not in a corner of the screen.
+TEST(WindowPlacement, UnplacedDialogIsCentredOverTheFrontWindow) {
+  WindowSpec documentSpec = HiddenSpec(600, 400);
+  auto* document = new TableWindow(documentSpec, {});
+  document->SetLeft(200);
+  document->SetTop(150);
+  document->Show();
+
+  WindowSpec dialogSpec = HiddenSpec(300, 100);
+  dialogSpec.frame = FrameKind::MovableModal;
+  auto* dialog = new TableWindow(dialogSpec, {});
+  dialog->Show();
+  const QRect front = document->Widget()->frameGeometry();
+  const QRect shown = dialog->Widget()->frameGeometry();
+  EXPECT_LE(std::abs(shown.center().x() - front.center().x()), 2);
+  EXPECT_LE(std::abs(shown.center().y() - front.center().y()), 2);
+}
+
+}  // namespace
