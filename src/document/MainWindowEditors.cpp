@@ -39,6 +39,8 @@ void MainWindow::StoreFieldEdit(TextField& field, EntryColumn col) {
     field.SetText(::Left(text, kCellLimit));
     return;
   }
+  // Compared as typed, not in its MacRoman form: a character MacRoman lacks
+  // would read as a stand-in there, and the edit would be lost unseen.
   if (StrComp(text, CellText(row, col)) == 0) return;
   WriteInArray(row, int(col), text);
   TextHasChanged = true;

@@ -83,7 +83,10 @@ std::vector<ControlSpec> MainWindow::_CreateControls0() {
     list.Change = [this](Listbox& sender) { ListBox1_Change(sender); };
   };
 
-  c.push_back(Spec(ControlKind::GroupBox, "GroupBox1", "", 299, 20, 320, 338, kAllEdges, 1, {}, {}, {{"TextSize", 12}}));
+  // The group box has no caption, so its size 12 would show only through the
+  // labels and buttons inside it, which take the default size; the editors
+  // set their 12 themselves.
+  c.push_back(Spec(ControlKind::GroupBox, "GroupBox1", "", 299, 20, 320, 338, kAllEdges, 1));
 
   c.push_back(Spec(ControlKind::Label, "StaticText2", "GroupBox1", 314, 31, 290, 20, LockNone, 0,
                    QStringLiteral("Name of Entry")));

@@ -122,6 +122,50 @@ TEST_P(MainWindowCloseUnsaved, KeepsTheWindowOpenAndStopsAQuit) {
 INSTANTIATE_TEST_SUITE_P(Roads, MainWindowCloseUnsaved, ::testing::ValuesIn(kUnsaved),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The question's four outcomes on a window that has its file: whether the
+// window closes and whether the dialog is closed or left hidden for next time.
+struct Outcome {
+  const char* name;
+  QString word;
+  bool windowCloses;
+  bool dialogClosed;
+  bool fileWritten;
+};
+
+const Outcome kOutcomes[] = {
+    {"Save", "Save", true, true, true},
+    {"DontSave", "DontSave", true, false, false},
+    {"Cancel", "Cancel", false, false, false},
+    {"AnyOtherWord", "Later", true, true, false},
+};
+
+class MainWindowCloseOutcome : public MainWindowCloseTest, public ::testing::WithParamInterface<Outcome> {};
+
+TEST_P(MainWindowCloseOutcome, ClosesAndKeepsTheDialogAsTheWordSays) {
+  SavedAndEdited();
+  QPointer<SaveChanges> asked;
+  const QString word = GetParam().word;
+  Answer<SaveChanges>([&asked, word](SaveChanges& d) {
+    asked = &d;
+    d.ButtonPressed = word;
+    d.Hide();
+  });
+  EXPECT_EQ(window->Close(), GetParam().windowCloses);
+  EXPECT_EQ(Closed(), GetParam().windowCloses);
+  ASSERT_TRUE(asked || GetParam().dialogClosed);
+  EXPECT_EQ(!asked || asked->IsClosed(), GetParam().dialogClosed);
+  if (asked) {
+    EXPECT_FALSE(asked->Visible());
+  }
+  EXPECT_EQ(FileBytes(desktop->TempPath("Bank.brimel")) != saved, GetParam().fileWritten);
+  if (!Closed()) {
+    EXPECT_TRUE(window->Modified());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, MainWindowCloseOutcome, ::testing::ValuesIn(kOutcomes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(MainWindowCloseTest, TheCloseBoxAsksTheSameQuestion) {
   SavedAndEdited();
   AnswerSaveChanges("Cancel");

@@ -31,6 +31,17 @@ TEST_F(MainWindowTest, EmptiedSelectionFallsBackToTheFirstEntry) {
   EXPECT_EQ(w.EditField1().Text(), "a");
 }
 
+TEST_F(MainWindowTest, ClickOnTheListsFreeAreaShowsTheFirstEntry) {
+  MainWindow& w = OpenTitles({"a", "b"});
+  UiDriver::ClickRow(w.ListBox1(), 1);
+  ASSERT_EQ(w.EditField1().Text(), "b");
+  UiDriver::ClickAt(w.ListBox1(), QPoint(20, w.ListBox1().Height() - 20));
+  EXPECT_EQ(w.ListBox1().ListIndex(), 0);
+  EXPECT_EQ(w.ListBox1().SelCount(), 1);
+  EXPECT_EQ(Shown(w), (EntryRow{"a", "url a", "user a", "pw a", "notes a"}));
+  EXPECT_FALSE(w.TextHasChanged);
+}
+
 struct FieldCase {
   const char* name;
   int column;
@@ -79,6 +90,15 @@ TEST_P(MainWindowFieldEdit, EditWithoutSelectionIsIgnored) {
   Field(w).SetText("changed");
   EXPECT_EQ(w.myArray, table);
   EXPECT_FALSE(w.TextHasChanged);
+}
+
+TEST_P(MainWindowFieldEdit, ACharacterMacRomanLacksIsStoredNotTakenForItsStandIn) {
+  MainWindow& w = OpenTitles({"a"});
+  const int col = GetParam().column;
+  w.WriteInArray(0, col, "x?");
+  Field(w).SetText("x\u0142");  // MacRoman has no l with stroke
+  EXPECT_EQ(w.myArray[0][std::size_t(col)], "x\u0142");
+  EXPECT_TRUE(w.TextHasChanged);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, MainWindowFieldEdit,

@@ -6,6 +6,11 @@
 #include "framework/ui/StandardToolbarItem.h"
 #include "framework/ui/Timer.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QToolBar>
+#include <QWidget>
+
 namespace {
 
 struct Placed {
@@ -132,6 +137,73 @@ TEST_F(MainWindowTest, CaptionsAndHelpTags) {
   EXPECT_EQ(w.EditField4().HelpTag(), "Move mouse over this field to show its content in cleartext");
   EXPECT_TRUE(w.ListBox1().HelpTag().contains("hand side.\rTo search"));
   EXPECT_EQ(w.StandardToolbarItem1().Type(), 1);
+}
+
+struct Tagged {
+  const char* name;
+  QString helpTag;  // exactly; empty: none
+  bool size12;      // font size 12, else the default size
+};
+
+const Tagged kTagged[] = {
+    {"ListBox1",
+     "Content of selected entry is shown on the right hand side.\r"
+     "To search for a specific entry, click here and type what you're searching for.",
+     true},
+    {"GroupBox1", "", false},
+    {"StaticText2", "", false},
+    {"EditField1", "Content is shown in the listbox on the left", true},
+    {"StaticText5", "", false},
+    {"EditField2", "Enter a URL, e.g. http://www.example.com", true},
+    {"BevelButton1", "Opens URL in default browser set in Safari > Preferences > General > Default web browser",
+     false},
+    {"StaticText6", "", false},
+    {"EditField5",
+     "This field - like all other fields - is limited to 255 characters. Brimel will only save the first 255 "
+     "characters entered.",
+     true},
+    {"StaticText3", "", false},
+    {"EditField4", "Move mouse over this field to show its content in cleartext", true},
+    {"BevelButton4", "Copy to clipboard", false},
+    {"StaticText4", "", false},
+    {"EditField3", "", true},
+    {"BevelButton3", "Copy to clipboard", false},
+    {"EditField6", "", false},
+};
+
+class MainWindowHelpTags : public MainWindowTest, public testing::WithParamInterface<Tagged> {};
+
+TEST_P(MainWindowHelpTags, HelpTagAndFontSizeAsLaidOut) {
+  MainWindow& w = OpenTitles({"a"});
+  auto* control = w.FindControl<RectControl>(QString::fromLatin1(GetParam().name));
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(control->HelpTag(), GetParam().helpTag);
+  // On screen a carriage return in a help tag breaks the tool tip's line.
+  EXPECT_EQ(control->Widget()->toolTip(), QString(GetParam().helpTag).replace('\r', '\n'));
+  // The labels and buttons inside the group box must not take its size.
+  const QFont font = control->Widget()->font();
+  if (GetParam().size12)
+    EXPECT_EQ(font.pixelSize(), 12);
+  else
+    EXPECT_EQ(font, QApplication::font(control->Widget()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, MainWindowHelpTags, testing::ValuesIn(kTagged),
+                         [](const testing::TestParamInfo<Tagged>& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, ToolbarItemsInOrderWithTheirTags) {
+  MainWindow& w = OpenTitles({"a"});
+  EXPECT_EQ(w.ToolbarItem2().HelpTag(), "Add new entry");
+  EXPECT_EQ(w.ToolbarItem3().HelpTag(), "Delete entry");
+  EXPECT_EQ(w.StandardToolbarItem1().HelpTag(), "");
+  EXPECT_EQ(w.ToolbarItem4().HelpTag(), "Switch write protection on or off");
+  const QList<QAction*> actions = w.Toolbar()->actions();
+  ASSERT_EQ(actions.size(), 4);
+  EXPECT_EQ(actions[0], w.ToolbarItem2().NativeAction());
+  EXPECT_EQ(actions[1], w.ToolbarItem3().NativeAction());
+  EXPECT_TRUE(actions[2]->isSeparator());
+  EXPECT_EQ(actions[3], w.ToolbarItem4().NativeAction());
+  EXPECT_EQ(actions[0]->toolTip(), "Add new entry");
 }
 
 TEST_F(MainWindowTest, TabGoesThroughTheFieldsInScreenOrder) {

@@ -2,6 +2,9 @@
 
 #include "framework/ui/Timer.h"
 
+#include <QThread>
+#include <QTimer>
+
 namespace {
 
 class MainWindowSearch : public MainWindowTest {
@@ -93,6 +96,27 @@ TEST_F(MainWindowSearch, TimerRunsWhileTheSearchFieldHasTheFocus) {
   EXPECT_EQ(w.EditField6().Text(), "");
   EXPECT_EQ(Selected(w), 1);  // the entry found stays selected
   EXPECT_FALSE(w.EditField6_KeyDown(w.EditField6(), "a"));
+}
+
+// Keys that type nothing still restart the period: the buffer is forgotten
+// only 500 ms after the last key of any kind.
+TEST_F(MainWindowSearch, EveryKeyRestartsTheTimerWithoutSearching) {
+  MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
+  UiDriver::Type(w.EditField6(), "ba");
+  ASSERT_EQ(Selected(w), 1);
+  auto* timer = w.Timer1().findChild<QTimer*>();
+  ASSERT_NE(timer, nullptr);
+  timer->setTimerType(Qt::PreciseTimer);
+  w.Timer1().SetPeriod(10000);  // long enough never to fire during the test
+  for (int key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F5}) {
+    QThread::msleep(20);
+    const int before = timer->remainingTime();
+    UiDriver::PressKey(w, key);
+    EXPECT_GT(timer->remainingTime(), before) << key;
+    EXPECT_EQ(w.EditField6().Text(), "ba");
+    EXPECT_EQ(Selected(w), 1);
+    EXPECT_EQ(w.ListBox1().SelCount(), 1);
+  }
 }
 
 TEST_F(MainWindowSearch, WithoutEntriesNothingIsSelected) {

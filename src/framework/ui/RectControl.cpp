@@ -58,7 +58,10 @@ void RectControl::SetVisible(bool visible) {
 
 void RectControl::SetHelpTag(const QString& tag) {
   Control::SetHelpTag(tag);
-  widget_->setToolTip(tag);
+  // Help tags break their lines with a carriage return; the tool tip with a line feed.
+  QString shown = tag;
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  widget_->setToolTip(shown);
 }
 
 void RectControl::SetFocus() {

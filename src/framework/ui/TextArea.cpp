@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "KeyText.h"
+#include "TextField.h"
 
 TextArea::TextArea(::Window* window, const QString& name, QWidget* parent)
     : RectControl(window, name, new QPlainTextEdit(parent)), edit_(static_cast<QPlainTextEdit*>(Widget())) {
@@ -102,7 +103,7 @@ void TextArea::DeliverMouseExit() {
 bool TextArea::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && event->type() == QEvent::KeyPress && Live()) {
     auto* key = static_cast<QKeyEvent*>(event);
-    const QString text = KeyText::Of(*key);
+    const QString text = TextField::KeyDownText(*key);
     if (!text.isEmpty() && KeyDown && KeyDown(*this, text)) return true;
     const bool inserts = KeyText::Inserts(*key) || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (limit_ > 0 && inserts && !edit_->isReadOnly()) {

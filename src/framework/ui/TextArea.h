@@ -38,6 +38,7 @@ class TextArea : public RectControl {
   std::function<void(TextArea&)> LostFocus;
   std::function<void(TextArea&)> MouseEnter;
   std::function<void(TextArea&)> MouseExit;
+  // As TextField's: every key but a lone modifier, before the area acts on it.
   std::function<bool(TextArea&, const QString&)> KeyDown;
 
  protected:

@@ -14,7 +14,41 @@ Qt::Alignment AlignmentOf(const QString& name) {
   return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+bool IsModifier(int key) {
+  switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
+
+QString TextField::KeyDownText(const QKeyEvent& event) {
+  if (IsModifier(event.key())) return QString();
+  QString key = KeyText::Of(event);
+  if (!key.isEmpty()) return key;
+  const bool control = event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+  if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+    return QString(QChar(event.key() - Qt::Key_A + 1));
+  // Other held keys with Ctrl: the key as it is without it.
+  key = KeyText::Of(QKeyEvent(QEvent::KeyPress, event.key(), Qt::NoModifier, event.text()));
+  if (!key.isEmpty()) return key;
+  return QString(QChar(16));
+}
 
 TextField::TextField(::Window* window, const QString& name, QWidget* parent)
     : RectControl(window, name, new QLineEdit(parent)), edit_(static_cast<QLineEdit*>(Widget())) {
@@ -86,7 +120,7 @@ void TextField::DeliverMouseExit() {
 bool TextField::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && event->type() == QEvent::KeyPress && Live()) {
     auto* key = static_cast<QKeyEvent*>(event);
-    const QString text = KeyText::Of(*key);
+    const QString text = KeyDownText(*key);
     if (!text.isEmpty() && KeyDown && KeyDown(*this, text)) return true;
     if (limit_ > 0 && KeyText::Inserts(*key) && !edit_->isReadOnly()) {
       const int after = int(edit_->text().size()) - int(edit_->selectedText().size()) + int(key->text().size());

@@ -4,6 +4,7 @@
 
 #include "RectControl.h"
 
+class QKeyEvent;
 class QLineEdit;
 
 // A one-line text field. Setting Text delivers TextChange inside the call,
@@ -40,8 +41,15 @@ class TextField : public RectControl {
   std::function<void(TextField&)> LostFocus;
   std::function<void(TextField&)> MouseEnter;
   std::function<void(TextField&)> MouseExit;
-  // Gets the key as text; True swallows it.
+  // Delivered for every key pressed in the field but a lone modifier, before
+  // the field acts on it; gets the key as text (KeyDownText). True swallows it.
   std::function<bool(TextField&, const QString&)> KeyDown;
+
+  // The key of a press as KeyDown gets it, for text fields and areas alike:
+  // the typed character; the original platform's control character for
+  // editing, arrow and Ctrl-letter keys; Chr(16) for a key that types nothing
+  // (function keys). Empty only for a modifier pressed alone.
+  static QString KeyDownText(const QKeyEvent& event);
 
  protected:
   void DeliverMouseEnter() override;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -135,6 +136,94 @@ TEST_F(FieldEvents, SelStartAndSelLengthSelectCharacters) {
   field->SetSelStart(4);
   EXPECT_EQ(field->SelLength(), 0);
   EXPECT_EQ(field->SelStart(), 4);
+}
+
+// Every key pressed in a field reaches KeyDown before the field acts on it,
+// also keys that type nothing; only a modifier pressed alone does not.
+struct KeyCase {
+  const char* name;
+  int key;
+  Qt::KeyboardModifiers modifiers;
+  const char* text;  // what the platform gives as the key's text
+  QString expected;  // what KeyDown gets; empty: not delivered
+};
+
+const KeyCase kKeys[] = {
+    {"Letter", Qt::Key_A, Qt::NoModifier, "a", "a"},
+    {"LeftArrow", Qt::Key_Left, Qt::NoModifier, "", QString(QChar(28))},
+    {"DownArrow", Qt::Key_Down, Qt::NoModifier, "", QString(QChar(31))},
+    {"Home", Qt::Key_Home, Qt::NoModifier, "", QString(QChar(1))},
+    {"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\b", QString(QChar(8))},
+    {"FunctionKey", Qt::Key_F5, Qt::NoModifier, "", QString(QChar(16))},
+    {"Insert", Qt::Key_Insert, Qt::NoModifier, "", QString(QChar(16))},
+    {"CtrlLetter", Qt::Key_C, Qt::ControlModifier, "\x03", QString(QChar(3))},
+    {"CtrlLetterWithoutText", Qt::Key_Z, Qt::ControlModifier, "", QString(QChar(26))},
+    {"CtrlArrow", Qt::Key_Right, Qt::ControlModifier, "", QString(QChar(29))},
+    {"ShiftAlone", Qt::Key_Shift, Qt::ShiftModifier, "", QString()},
+    {"ControlAlone", Qt::Key_Control, Qt::ControlModifier, "", QString()},
+};
+
+class FieldKeyDown : public testing::TestWithParam<KeyCase> {
+ protected:
+  void SetUp() override {
+    window = new TableWindow(HiddenSpec(), {
+        {ControlKind::TextField, "Field", "", 10, 10, 200, 22, LockNone, 0, "", "", {},
+         Bind<TextField>([this](TextField& f) {
+           f.KeyDown = [this](TextField&, const QString& key) {
+             keys.push_back(key);
+             return swallow;
+           };
+         })},
+        {ControlKind::TextArea, "Notes", "", 10, 40, 200, 60, LockNone, 1, "", "", {},
+         Bind<TextArea>([this](TextArea& a) {
+           a.KeyDown = [this](TextArea&, const QString& key) {
+             keys.push_back(key);
+             return swallow;
+           };
+         })},
+    });
+  }
+
+  static void Press(RectControl& control, const KeyCase& c) {
+    QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
+    QApplication::sendEvent(control.Widget(), &press);
+  }
+  std::vector<QString> Expected() const {
+    const QString key = GetParam().expected;
+    return key.isEmpty() ? std::vector<QString>{} : std::vector<QString>{key};
+  }
+
+  TableWindow* window = nullptr;
+  std::vector<QString> keys;
+  bool swallow = false;
+};
+
+TEST_P(FieldKeyDown, TextFieldGetsTheKey) {
+  Press(*window->FindControl<TextField>("Field"), GetParam());
+  EXPECT_EQ(keys, Expected());
+}
+
+TEST_P(FieldKeyDown, TextAreaGetsTheKey) {
+  Press(*window->FindControl<TextArea>("Notes"), GetParam());
+  EXPECT_EQ(keys, Expected());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, FieldKeyDown, testing::ValuesIn(kKeys),
+                         [](const testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+
+TEST_F(FieldKeyDown, TrueSwallowsAKeyThatTypesNothingFalseLetsItAct) {
+  auto& field = *window->FindControl<TextField>("Field");
+  field.SetText("ab");
+  field.SetSelStart(2);
+  swallow = true;
+  Press(field, {"", Qt::Key_Backspace, Qt::NoModifier, "\b", {}});
+  Press(field, {"", Qt::Key_Left, Qt::NoModifier, "", {}});
+  EXPECT_EQ(field.Text(), "ab");
+  EXPECT_EQ(field.SelStart(), 2);
+  swallow = false;
+  Press(field, {"", Qt::Key_Left, Qt::NoModifier, "", {}});
+  EXPECT_EQ(field.SelStart(), 1);
+  EXPECT_EQ(keys.size(), 3u);
 }
 
 TEST(Buttons, RadioButtonsOfOneParentExcludeEachOtherAndActOnSelection) {
