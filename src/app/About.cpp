@@ -1,12 +1,12 @@
 #include "app/About.h"
 
+#include "app/MenuItems.h"
 #include "app/Pictures.h"
 #include "app/WebAddresses.h"
 #include "framework/core/Strings.h"
-#include "framework/ui/Application.h"
 #include "framework/ui/DesktopServices.h"
 #include "framework/ui/Graphics.h"
-#include "framework/ui/MenuBar.h"
+#include "framework/ui/MenuItem.h"
 
 bool About::Canvas2_MouseDown(Canvas&, int, int) {
   ShowURL(WebAddresses::PayPalPayment());
@@ -28,9 +28,7 @@ void About::AddMenuHandlers() {
 }
 
 void About::Event_EnableMenuItems() {
-  Application* app = Application::Instance();
-  ::MenuBar* bar = app ? app->MenuBar() : nullptr;
-  if (MenuItem* item = bar ? bar->Lookup(QStringLiteral("FileClose")) : nullptr) item->Enable();
+  if (MenuItem* item = FileClose()) item->Enable();
 }
 
 // A click that no control takes: the background closes the window.

@@ -55,7 +55,8 @@ const QString kAboutDescription = QStringLiteral(
     "password-protected.");
 const QString kAboutDonation =
     QStringLiteral("\rYou can donate through PayPal or Kagi by clicking on one of the buttons below.");
-const QString kAboutNotice = QStringLiteral("\u00A9 The Brimel authors. All rights reserved.\rBuilt with Qt and ICU.");
+// Each line fits the label's width at size 10, so the two lines fit its height.
+const QString kAboutNotice = QStringLiteral("\u00A9 The Brimel authors.\rBuilt with Qt and ICU.");
 
 }  // namespace
 

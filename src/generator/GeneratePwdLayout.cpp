@@ -2,15 +2,15 @@
 
 #include <vector>
 
+#include "app/MenuItems.h"
 #include "framework/core/Strings.h"
-#include "framework/ui/Application.h"
 #include "framework/ui/BevelButton.h"
 #include "framework/ui/CheckBox.h"
 #include "framework/ui/DesktopServices.h"
 #include "framework/ui/GroupBox.h"
 #include "framework/ui/ImplicitInstance.h"
 #include "framework/ui/Label.h"
-#include "framework/ui/MenuBar.h"
+#include "framework/ui/MenuItem.h"
 #include "framework/ui/PushButton.h"
 #include "framework/ui/RadioButton.h"
 #include "framework/ui/TextField.h"
@@ -129,9 +129,7 @@ void GeneratePwd::AddMenuHandlers() {
 }
 
 void GeneratePwd::Event_EnableMenuItems() {
-  Application* app = Application::Instance();
-  ::MenuBar* bar = app ? app->MenuBar() : nullptr;
-  if (MenuItem* item = bar ? bar->Lookup(QStringLiteral("FileClose")) : nullptr) item->Enable();
+  if (MenuItem* item = FileClose()) item->Enable();
 }
 
 // Centred across the main screen, its middle at a third of the screen's height.

@@ -9,6 +9,7 @@
 
 #include "app/Pictures.h"
 #include "app/WebAddresses.h"
+#include "dialogs/TextFits.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/Canvas.h"
 #include "framework/ui/Label.h"
@@ -76,6 +77,15 @@ TEST_F(AboutFixture, ShowsItsTextsWhereTheLayoutPutsThem) {
   ASSERT_NE(about.StaticText3(), nullptr);
   EXPECT_EQ(about.StaticText3()->Rect(), QRect(20, 317, 200, 27));
   EXPECT_EQ(about.StaticText3()->Text().count('\r'), 1);
+}
+
+TEST_F(AboutFixture, EveryTextShowsWholeInItsBox) {
+  About& about = About::Instance();
+  ExpectEveryTextFits(about);
+  // The notice's two lines each fit the width, so neither wraps out of sight.
+  Label* notice = about.StaticText3();
+  for (const QString& line : notice->Text().split('\r'))
+    EXPECT_TRUE(Fits(notice->Widget(), line, false)) << line.toStdString();
 }
 
 TEST_F(AboutFixture, GreyPanelHoldsThePaymentButtonsWithTheirPictures) {

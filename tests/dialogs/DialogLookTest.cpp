@@ -3,7 +3,9 @@
 // also written there as a PNG, to be looked at.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include "app/Pictures.h"
 #include "dialogs/DeleteEntry.h"
 #include "dialogs/DialogTesting.h"
+#include "dialogs/TextFits.h"
 #include "dialogs/Password.h"
 #include "dialogs/Password2.h"
 #include "dialogs/SaveChanges.h"
@@ -29,6 +32,8 @@ struct Row {
   const char* control;
   int left, top, width, height;
   const char* text;  // a label's text, a button's caption; "" for the others
+  int textSize = 0;   // pixels; 0 for the system's default size
+  bool bold = false;
 };
 
 struct DialogLook {
@@ -47,59 +52,48 @@ const DialogLook kDialogs[] = {
      "PushButton1",
      "PushButton2",
      {{"Canvas1", 24, 15, 64, 64, ""},
-      {"StaticText1", 104, 15, 239, 20, "Enter Document Password"},
-      {"EditField1", 104, 42, 296, 22, ""},
-      {"PushButton2", 250, 95, 69, 20, "Cancel"},
+      {"StaticText1", 104, 15, 239, 20, "Enter Document Password", 0, true},
+      {"EditField1", 104, 42, 296, 22, "", 12},
+      {"PushButton2", 250, 95, 69, 20, "Cancel", 12},
       {"PushButton1", 331, 95, 69, 20, "Enter"}}},
     {"Password2",
      [] { return std::ref<Window>(Password2::Instance()); },
      FrameKind::Sheet,
      "PushButton1",
      "PushButton2",
-     {{"EditField1", 179, 15, 221, 22, ""},
-      {"EditField2", 179, 45, 221, 22, ""},
+     {{"EditField1", 179, 15, 221, 22, "", 12},
+      {"EditField2", 179, 45, 221, 22, "", 12},
       {"PushButton2", 250, 95, 69, 20, "Cancel"},
       {"PushButton1", 331, 95, 69, 20, "Enter"},
-      {"StaticText1", 24, 15, 143, 20, "Enter new Password"},
-      {"StaticText2", 24, 45, 143, 20, "Retype Password"}}},
+      {"StaticText1", 24, 15, 143, 20, "Enter new Password", 0, true},
+      {"StaticText2", 24, 45, 143, 20, "Retype Password", 0, true}}},
     {"SaveChanges",
      [] { return std::ref<Window>(SaveChanges::Instance()); },
      FrameKind::Sheet,
      "PushButton3",
      "PushButton2",
      {{"Canvas1", 24, 15, 64, 64, ""},
-      {"StaticText1", 104, 15, 296, 34, "Do you want to save changes to this document before closing?"},
+      {"StaticText1", 104, 15, 296, 34, "Do you want to save changes to this document before closing?", 0, true},
       {"PushButton1", 104, 95, 90, 20, "Don't Save"},
       {"PushButton2", 250, 95, 69, 20, "Cancel"},
       {"PushButton3", 331, 95, 69, 20, "Save"},
-      {"StaticText2", 104, 53, 296, 20, "If you don't save, your changes will be lost."}}},
+      {"StaticText2", 104, 53, 296, 20, "If you don't save, your changes will be lost.", 11}}},
     {"DeleteEntry",
      [] { return std::ref<Window>(DeleteEntry::Instance()); },
      FrameKind::Sheet,
      "PushButton1",
      "PushButton1",
      {{"Canvas1", 24, 15, 64, 64, ""},
-      {"StaticText1", 104, 15, 296, 20, "Do you want to delete this Entry?"},
+      {"StaticText1", 104, 15, 296, 20, "Do you want to delete this Entry?", 0, true},
       {"PushButton2", 250, 95, 69, 20, "Yes"},
       {"PushButton1", 331, 95, 69, 20, "No"},
-      {"StaticText2", 104, 47, 296, 20, "This cannot be undone."}}},
+      {"StaticText2", 104, 47, 296, 20, "This cannot be undone.", 11}}},
 };
 
 QString ShownText(Control& control) {
   if (auto* label = dynamic_cast<Label*>(&control)) return label->Text();
   if (auto* button = dynamic_cast<PushButton*>(&control)) return button->Caption();
   return QString();
-}
-
-// Whether text, drawn in the widget's font, fits in its box.
-::testing::AssertionResult Fits(QWidget* widget, const QString& text, bool wraps) {
-  const QFontMetrics metrics(widget->font());
-  const QRect box = widget->contentsRect();
-  const QRect needed = wraps ? metrics.boundingRect(QRect(0, 0, box.width(), 10000), Qt::TextWordWrap, text)
-                             : QRect(0, 0, metrics.horizontalAdvance(text), metrics.height());
-  if (needed.width() <= box.width() && needed.height() <= box.height()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << '"' << text.toStdString() << "\" needs " << needed.width() << " x "
-                                       << needed.height() << " in " << box.width() << " x " << box.height();
 }
 
 class DialogLooks : public ::testing::TestWithParam<DialogLook> {};
@@ -121,6 +115,12 @@ TEST_P(DialogLooks, WindowAndControlsAreLaidOutAsTheirTable) {
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->Rect(), QRect(row.left, row.top, row.width, row.height));
     EXPECT_EQ(ShownText(*control), QString(row.text));
+    const QFont font = control->Widget()->font();
+    if (row.textSize > 0)
+      EXPECT_EQ(font.pixelSize(), row.textSize);
+    else
+      EXPECT_EQ(QFontInfo(font).pixelSize(), QFontInfo(QApplication::font(control->Widget())).pixelSize());
+    EXPECT_EQ(font.bold(), row.bold);
     EXPECT_GT(control->TabIndex(), previousTab);
     previousTab = control->TabIndex();
     if (auto* field = dynamic_cast<TextField*>(control)) {
@@ -139,18 +139,7 @@ TEST_P(DialogLooks, WindowAndControlsAreLaidOutAsTheirTable) {
 TEST_P(DialogLooks, EveryTextFitsItsBox) {
   const DialogLook& look = GetParam();
   Window& dialog = look.instance();
-  for (const auto& control : dialog.Controls()) {
-    SCOPED_TRACE(control->Name().toStdString());
-    auto* rect = dynamic_cast<RectControl*>(control.get());
-    if (auto* label = qobject_cast<QLabel*>(rect->Widget())) {
-      EXPECT_TRUE(Fits(label, label->text(), label->wordWrap()));
-    } else if (auto* button = qobject_cast<QPushButton*>(rect->Widget())) {
-      // Room for the button's frame on either side of the caption.
-      EXPECT_TRUE(Fits(button, button->text() + "MM", false));
-    } else if (auto* edit = qobject_cast<QLineEdit*>(rect->Widget())) {
-      EXPECT_TRUE(Fits(edit, "Xg", false));
-    }
-  }
+  ExpectEveryTextFits(dialog);
   if (auto* password = dynamic_cast<Password*>(&dialog)) {
     QLabel* prompt = qobject_cast<QLabel*>(password->StaticText1().Widget());
     EXPECT_TRUE(Fits(prompt, "Please enter a Password!", false));

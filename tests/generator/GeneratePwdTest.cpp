@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QWidget>
 
+#include "dialogs/TextFits.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/BevelButton.h"
 #include "framework/ui/CheckBox.h"
@@ -148,6 +149,8 @@ TEST_F(GeneratorFixture, ControlsLieWhereTheLayoutPutsThem) {
   EXPECT_FALSE(window.UpDownArrows1()->AcceptsFocus());
   EXPECT_FALSE(window.BevelButton1()->AcceptsFocus());
 }
+
+TEST_F(GeneratorFixture, EveryTextShowsWholeInItsBox) { ExpectEveryTextFits(window); }
 
 // --- options enabled by type ----------------------------------------------
 
