@@ -1,71 +1,27 @@
-// Opening a full document: from the file on disk, through the password
-// question (answered at once), to the filled window shown.
+// Opening a full document: from the password typed in its dialog to the
+// filled window shown and painted.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
 
+#include "BenchApp.h"
+#include "FullDocument.h"
+#include "UserInput.h"
 #include "app/App.h"
-#include "app/AppStartup.h"
-#include "cipher/RC4.h"
-#include "dialogs/Password.h"
 #include "document/MainWindow.h"
-#include "framework/core/FolderItem.h"
-#include "framework/ui/PushButton.h"
-#include "framework/ui/TextField.h"
 
 namespace {
 
-const QString kPassword = QStringLiteral("bench password");
-
-// A window as a user leaves it before saving: every cell 255 characters long.
-MainWindow* FullWindow() {
-  auto* window = new MainWindow();
-  const int entries = MainWindow::kInitialRows;
-  for (int row = 0; row < entries; ++row) {
-    for (int col = 0; col < kEntryColumnCount; ++col) {
-      QString cell = QStringLiteral("%1 %2 ").arg(row, 5, 10, QChar('0')).arg(col);
-      while (cell.size() < MainWindow::kCellLimit) cell += QStringLiteral("abc\u00E9XYZ*\t-");
-      window->WriteInArray(row, col, cell.left(MainWindow::kCellLimit));
-    }
-  }
-  window->entry = entries;
-  return window;
-}
-
 void BM_OpenFullDocument(benchmark::State& state) {
-  QTemporaryDir folder;
-  const FolderItem file(QDir(folder.path()).filePath("Full.brimel"));
-  {
-    MainWindow* source = FullWindow();
-    source->Document = file;
-    source->key = kPassword;
-    if (!source->SaveFile(source->Title(), false)) {
-      state.SkipWithError("the document could not be written");
-      return;
-    }
-    source->TextHasChanged = false;
-    source->Close();
-  }
-
-  AppStartup::Startup();
+  BenchApp::Ensure();
+  const FolderItem& file = FullDocument::File();
   App& app = *App::Instance();
-  Window::SetModalHook([](Window& w) {
-    if (auto* dialog = dynamic_cast<Password*>(&w)) {
-      dialog->EditField1().SetText(kPassword);
-      dialog->PushButton1().Push();
-    } else {
-      w.Hide();
-    }
-  });
-
   for (auto _ : state) {
     app.Event_OpenDocument(file);
+    UserInput::Frame();
     state.PauseTiming();
-    Window* opened = Window::Frontmost();
-    auto* window = dynamic_cast<MainWindow*>(opened);
-    if (!window || window->entry != MainWindow::kInitialRows) {
+    auto* window = dynamic_cast<MainWindow*>(Window::Frontmost());
+    if (!window || window->entry != FullDocument::kEntries || !window->Visible()) {
       state.SkipWithError("the document did not open whole");
       break;
     }
@@ -73,11 +29,8 @@ void BM_OpenFullDocument(benchmark::State& state) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     state.ResumeTiming();
   }
-  state.SetItemsProcessed(state.iterations() * MainWindow::kInitialRows);
-  Window::SetModalHook({});
-  AppStartup::ReleaseGlobals();
+  state.SetItemsProcessed(state.iterations() * FullDocument::kEntries);
 }
-
 BENCHMARK(BM_OpenFullDocument)->Unit(benchmark::kMillisecond);
 
 }  // namespace
