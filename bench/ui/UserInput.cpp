@@ -1,5 +1,7 @@
 #include "UserInput.h"
 
+#include "support/InputEvents.h"
+
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QKeyEvent>
@@ -12,26 +14,7 @@
 
 namespace {
 
-// Qt moves the focus only for the platform's own clicks; do what it does for them.
-void GiveClickFocus(QWidget* widget) {
-  for (QWidget* w = widget; w; w = w->parentWidget()) {
-    if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus)) {
-      w->setFocus(Qt::MouseFocusReason);
-      return;
-    }
-    if (w->isWindow()) return;
-  }
-}
-
-void SendClick(QWidget* widget, QPoint at) {
-  GiveClickFocus(widget);
-  const QPointF local(at);
-  const QPointF global(widget->mapToGlobal(at));
-  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
-}
+void SendClick(QWidget* widget, QPoint at) { InputEvents::Click(widget, at); }
 
 }  // namespace
 
@@ -66,16 +49,11 @@ void UserInput::ClickToolbarItem(ToolbarItem& item) {
 }
 
 void UserInput::PressKey(RectControl& control, int key, const QString& text, Qt::KeyboardModifiers modifiers) {
-  QWidget* target = control.Widget();
-  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-  QApplication::sendEvent(target, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-  QApplication::sendEvent(target, &release);
+  InputEvents::Key(control.Widget(), key, text, modifiers);
 }
 
 void UserInput::Type(RectControl& control, QChar c) {
-  const int key = c.isLetter() ? int(c.toUpper().unicode()) : int(c.unicode());
-  PressKey(control, key, QString(c));
+  PressKey(control, InputEvents::KeyFor(c), QString(c));
 }
 
 void UserInput::Frame() { QCoreApplication::processEvents(); }

@@ -1,5 +1,7 @@
 #include "support/UiDriver.h"
 
+#include "support/InputEvents.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -38,27 +40,7 @@ void InstallHook() {
   });
 }
 
-// Qt moves the focus only for the platform's own (spontaneous) clicks; do what
-// it does for them before sending ours.
-void GiveClickFocus(QWidget* widget) {
-  for (QWidget* w = widget; w; w = w->parentWidget()) {
-    if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus)) {
-      w->setFocus(Qt::MouseFocusReason);
-      return;
-    }
-    if (w->isWindow()) return;
-  }
-}
-
-void SendMouse(QWidget* widget, QPoint at) {
-  GiveClickFocus(widget);
-  const QPointF local(at);
-  const QPointF global(widget->mapToGlobal(at));
-  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &release);
-}
+void SendMouse(QWidget* widget, QPoint at) { InputEvents::Click(widget, at); }
 
 }  // namespace
 
@@ -125,18 +107,10 @@ void UiDriver::ClickDown(UpDownArrows& arrows) {
   SendMouse(arrows.DownButton(), arrows.DownButton()->rect().center());
 }
 
-void UiDriver::SendKey(QWidget* target, int key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QApplication::sendEvent(target, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(target, &release);
-}
+void UiDriver::SendKey(QWidget* target, int key, const QString& text) { InputEvents::Key(target, key, text); }
 
 void UiDriver::Type(RectControl& field, const QString& text) {
-  for (QChar c : text) {
-    const int key = c.isLetter() ? int(c.toUpper().unicode()) : int(c.unicode());
-    SendKey(field.Widget(), key, QString(c));
-  }
+  for (QChar c : text) SendKey(field.Widget(), InputEvents::KeyFor(c), QString(c));
 }
 
 QWidget* UiDriver::KeyTarget(Window& window) {
