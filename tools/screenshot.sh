@@ -10,61 +10,33 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 brimel=$(realpath -m "${1:-$root/build/bin/brimel}")
 out=$(realpath -m "${2:-$root/docs/screenshot.png}")
 sample="$root/tests/data/current-2-entries.brimel"   # password "fixture"
+# shellcheck source=tools/xvfb.sh
+source "$root/tools/xvfb.sh"
 
 [ -x "$brimel" ] || { echo "screenshot: $brimel is not built (bash tools/run.sh builds it)" >&2; exit 1; }
 for tool in Xvfb xdotool import; do
   command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing (bash tools/deps.sh)" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-server_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+make_work_dir
+start_xvfb 141 190 || { echo "screenshot: no free X display" >&2; exit 1; }
+use_private_home
 
-display=""
-for n in $(seq 141 190); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "screenshot: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-server_pid=$!
-export DISPLAY=$display
-for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-
-# A private home and runtime folder, so a Brimel already running on the desktop is not asked.
-export HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
-unset QT_QPA_PLATFORMTHEME
-
-wait_window() { # REGEX: the id of the first visible window whose title matches, within 15 s
-  local id=""
-  for _ in $(seq 1 150); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "screenshot: no window titled $1 appeared" >&2
-  return 1
+shown() { # REGEX: wait_window, saying which window did not appear
+  wait_window "$1" || { echo "screenshot: no window titled $1 appeared" >&2; return 1; }
 }
 
 cp "$sample" "$work/Passwords.brimel"
 "$brimel" "$work/Passwords.brimel" >"$work/brimel.log" 2>&1 &
 app_pid=$!
 
-dialog=$(wait_window '^Brimel$')
+dialog=$(shown '^Brimel$')
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 sleep 0.3
 xdotool type --delay 20 fixture
 xdotool key Return
 
-window=$(wait_window '^Passwords\.brimel')
+window=$(shown '^Passwords\.brimel')
 # Without a window manager nothing keeps the frame on screen; put it where all of it shows.
 xdotool windowmove --sync "$window" 40 40 2>/dev/null || true
 sleep 0.3

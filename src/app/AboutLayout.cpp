@@ -5,49 +5,25 @@
 #include "framework/ui/Canvas.h"
 #include "framework/ui/ImplicitInstance.h"
 #include "framework/ui/Label.h"
+#include "framework/ui/LayoutRows.h"
 #include "framework/ui/RoundRectangle.h"
 
 namespace {
 
-WindowSpec Layout() {
-  WindowSpec spec;
-  spec.frame = FrameKind::Document;
-  spec.width = 240;
-  spec.height = 352;
-  spec.title = QStringLiteral("About Brimel");
-  spec.visible = true;
-  spec.resizeable = false;
-  spec.closeButton = true;
-  spec.minimizeButton = false;
-  spec.maximizeButton = false;
-  return spec;
-}
-
 // Every label: centred, in the system font at the given size, black unless told.
-QVariantMap LabelProps(int size, bool multiline, QVariantMap more = {}) {
-  more.insert(QStringLiteral("TextSize"), size);
-  more.insert(QStringLiteral("Alignment"), QStringLiteral("center"));
-  more.insert(QStringLiteral("Multiline"), multiline);
-  if (!more.contains(QStringLiteral("TextColor"))) more.insert(QStringLiteral("TextColor"), QStringLiteral("#000000"));
-  return more;
-}
-
-ControlSpec LabelRow(const QString& name, int left, int top, int width, int height, int tabIndex, const QString& text,
-                     const QVariantMap& props) {
-  return {ControlKind::Label, name, QString(), left, top, width, height, LockLeft | LockTop, tabIndex, text,
-          QString(), props, {}};
+QVariantMap LabelProps(int size, bool multiline, const QVariantMap& more = {}) {
+  return WithProps(WithProps({{"TextColor", "#000000"}}, more),
+                   {{"TextSize", size}, {"Alignment", "center"}, {"Multiline", multiline}});
 }
 
 // The payment buttons show their picture as backdrop and take no focus.
 ControlSpec PaymentCanvasRow(const QString& name, int left, int tabIndex, Picture* (*picture)(),
                              std::function<bool(Canvas&, int, int)> mouseDown) {
-  return {ControlKind::Canvas, name, QString(), left, 264, 62, 31, LockLeft | LockTop, tabIndex, QString(), QString(),
-          {{"AcceptFocus", false}},
-          [picture, mouseDown](Control& control) {
-            auto& canvas = static_cast<Canvas&>(control);
-            canvas.SetBackdrop(picture());
-            canvas.MouseDown = mouseDown;
-          }};
+  return LayoutRow(ControlKind::Canvas, name, left, 264, 62, 31, tabIndex, QString(), {{"AcceptFocus", false}},
+                   BindAs<Canvas>([picture, mouseDown](Canvas& canvas) {
+                     canvas.SetBackdrop(picture());
+                     canvas.MouseDown = mouseDown;
+                   }));
 }
 
 const QString kAboutDescription = QStringLiteral(
@@ -64,26 +40,26 @@ const QString kAboutNotice = QStringLiteral("\u00A9 The Brimel authors.\rBuilt w
 // are made after it, so they are drawn above it.
 About::About() {
   const std::vector<ControlSpec> controls = {
-      {ControlKind::RoundRectangle, "RoundRectangle1", "", 12, 188, 216, 116, LockLeft | LockTop, 0, "", "",
-       // No border: its colour is the fill's, so nothing shows around the panel.
-       {{"FillColor", "#7F7F7F"}, {"BorderColor", "#7F7F7F"}, {"BorderWidth", 0}, {"CornerSize", 16}},
-       {}},
+      LayoutRow(ControlKind::RoundRectangle, "RoundRectangle1", 12, 188, 216, 116, 0, QString(),
+                // No border: its colour is the fill's, so nothing shows around the panel.
+                {{"FillColor", "#7F7F7F"}, {"BorderColor", "#7F7F7F"}, {"BorderWidth", 0}, {"CornerSize", 16}}),
       PaymentCanvasRow("Canvas2", 52, 0, &paypal,
                        [this](Canvas& canvas, int x, int y) { return Canvas2_MouseDown(canvas, x, y); }),
       PaymentCanvasRow("Canvas3", 126, 1, &kagi,
                        [this](Canvas& canvas, int x, int y) { return Canvas3_MouseDown(canvas, x, y); }),
-      LabelRow("StaticText5", 20, 197, 200, 63, 2, kAboutDonation,
-               LabelProps(10, true, {{"TextColor", "#FFFFFF"}})),
-      LabelRow("StaticText1", 20, 82, 200, 19, 1, "Brimel", LabelProps(14, false, {{"Bold", true}})),
-      LabelRow("StaticText2", 20, 109, 200, 12, 2, "Version 1.8.2", LabelProps(10, false)),
-      LabelRow("StaticText3", 20, 317, 200, 27, 3, kAboutNotice, LabelProps(10, true)),
-      LabelRow("StaticText4", 20, 129, 200, 56, 4, kAboutDescription, LabelProps(10, true)),
-      {ControlKind::Canvas, "Canvas1", "", 88, 8, 64, 64, LockLeft | LockTop, 5, "", "", {{"AcceptFocus", false}},
-       [this](Control& control) {
-         static_cast<Canvas&>(control).Paint = [this](Canvas& canvas, Graphics& g) { Canvas1_Paint(canvas, g); };
-       }},
+      LayoutRow(ControlKind::Label, "StaticText5", 20, 197, 200, 63, 2, kAboutDonation,
+                LabelProps(10, true, {{"TextColor", "#FFFFFF"}})),
+      LayoutRow(ControlKind::Label, "StaticText1", 20, 82, 200, 19, 1, "Brimel",
+                LabelProps(14, false, {{"Bold", true}})),
+      LayoutRow(ControlKind::Label, "StaticText2", 20, 109, 200, 12, 2, "Version 1.8.2", LabelProps(10, false)),
+      LayoutRow(ControlKind::Label, "StaticText3", 20, 317, 200, 27, 3, kAboutNotice, LabelProps(10, true)),
+      LayoutRow(ControlKind::Label, "StaticText4", 20, 129, 200, 56, 4, kAboutDescription, LabelProps(10, true)),
+      LayoutRow(ControlKind::Canvas, "Canvas1", 88, 8, 64, 64, 5, QString(), {{"AcceptFocus", false}},
+                BindAs<Canvas>([this](Canvas& canvas) {
+                  canvas.Paint = [this](Canvas& sender, Graphics& g) { Canvas1_Paint(sender, g); };
+                })),
   };
-  Build(Layout(), controls);
+  Build(FixedWindowRow(FrameKind::Document, 240, 352, QStringLiteral("About Brimel"), CloseButton), controls);
 }
 
 About& About::Instance() { return ImplicitInstance<About>(); }

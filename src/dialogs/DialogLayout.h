@@ -4,8 +4,7 @@
 #include <QVariantMap>
 #include <functional>
 
-#include "framework/ui/ControlSpec.h"
-#include "framework/ui/WindowSpec.h"
+#include "framework/ui/LayoutRows.h"
 
 class Canvas;
 class Graphics;
@@ -16,10 +15,6 @@ class PushButton;
 // The window of every dialog: 420 x 135, titled "Brimel", application-modal,
 // fixed in size, without a close button.
 WindowSpec DialogWindow(FrameKind frame);
-
-// One row of a control table, anchored to the top left.
-ControlSpec LayoutRow(ControlKind kind, const QString& name, int left, int top, int width, int height, int tabIndex,
-                      const QString& text = QString(), const QVariantMap& props = QVariantMap());
 
 // The push button row, with its Action bound to handler.
 ControlSpec ButtonRow(const QString& name, int left, int top, int width, int tabIndex, const QString& caption,

@@ -10,6 +10,7 @@
 #include "framework/ui/GroupBox.h"
 #include "framework/ui/ImplicitInstance.h"
 #include "framework/ui/Label.h"
+#include "framework/ui/LayoutRows.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/PushButton.h"
 #include "framework/ui/RadioButton.h"
@@ -18,25 +19,8 @@
 
 namespace {
 
-WindowSpec Layout() {
-  WindowSpec spec;
-  spec.frame = FrameKind::Document;
-  spec.width = 266;
-  spec.height = 376;
-  spec.title = QStringLiteral("Generate Password");
-  spec.visible = true;
-  spec.resizeable = false;
-  spec.closeButton = true;
-  spec.minimizeButton = true;
-  spec.maximizeButton = false;
-  return spec;
-}
-
 // Every control that shows text uses the system font at size 12.
-QVariantMap Props(QVariantMap props = {}) {
-  props.insert(QStringLiteral("TextSize"), 12);
-  return props;
-}
+QVariantMap Props(const QVariantMap& props = {}) { return WithProps(props, {{"TextSize", 12}}); }
 
 const QString kGroup = QStringLiteral("GroupBox1");
 
@@ -44,9 +28,9 @@ const QString kGroup = QStringLiteral("GroupBox1");
 
 GeneratePwd::GeneratePwd() {
   auto radio = [this](void (GeneratePwd::*handler)()) {
-    return [this, handler](Control& control) {
-      static_cast<RadioButton&>(control).Action = [this, handler](RadioButton&) { (this->*handler)(); };
-    };
+    return BindAs<RadioButton>([this, handler](RadioButton& button) {
+      button.Action = [this, handler](RadioButton&) { (this->*handler)(); };
+    });
   };
   const std::vector<ControlSpec> controls = {
       {ControlKind::GroupBox, "GroupBox1", "", 15, 14, 236, 313, LockLeft | LockTop, 0, "", "", {}, {}},
@@ -71,18 +55,17 @@ GeneratePwd::GeneratePwd() {
       {ControlKind::TextField, "EditField1", kGroup, 97, 256, 31, 22, LockLeft | LockTop, 9, "14", "",
        Props({{"LimitText", 3}, {"Alignment", "right"}, {"ReadOnly", false}, {"Password", false}}), {}},
       {ControlKind::UpDownArrows, "UpDownArrows1", kGroup, 134, 256, 13, 23, LockLeft | LockTop, 10, "", "", {},
-       [this](Control& control) {
-         auto& arrows = static_cast<UpDownArrows&>(control);
+       BindAs<UpDownArrows>([this](UpDownArrows& arrows) {
          arrows.Down = [this](UpDownArrows&) { UpDownArrows1_Down(); };
          arrows.Up = [this](UpDownArrows&) { UpDownArrows1_Up(); };
-       }},
+       })},
       {ControlKind::Label, "StaticText4", kGroup, 155, 257, 86, 20, LockLeft | LockTop, 11, "Characters", "",
        Props({{"Alignment", "left"}}), {}},
       {ControlKind::PushButton, "PushButton1", kGroup, 97, 294, 138, 20, LockLeft | LockTop, 12, "Generate Password",
        "", Props({{"Default", true}, {"Cancel", false}}),
-       [this](Control& control) {
-         static_cast<PushButton&>(control).Action = [this](PushButton&) { PushButton1_Action(); };
-       }},
+       BindAs<PushButton>([this](PushButton& button) {
+         button.Action = [this](PushButton&) { PushButton1_Action(); };
+       })},
       {ControlKind::CheckBox, "CheckBox3", kGroup, 97, 196, 148, 20, LockLeft | LockTop, 13, "Include Symbols", "",
        Props({{"Value", false}}), {}},
       {ControlKind::TextField, "EditField3", kGroup, 119, 222, 116, 22, LockLeft | LockTop, 14, "!@#$%", "",
@@ -94,11 +77,13 @@ GeneratePwd::GeneratePwd() {
       {ControlKind::TextField, "EditField2", "", 75, 341, 129, 20, LockLeft | LockTop, 2, "", "",
        Props({{"ReadOnly", true}}), {}},
       {ControlKind::BevelButton, "BevelButton1", "", 211, 340, 40, 22, LockLeft | LockTop, 3, "Copy", "", Props(),
-       [this](Control& control) {
-         static_cast<BevelButton&>(control).Action = [this](BevelButton&) { BevelButton1_Action(); };
-       }},
+       BindAs<BevelButton>([this](BevelButton& button) {
+         button.Action = [this](BevelButton&) { BevelButton1_Action(); };
+       })},
   };
-  Build(Layout(), controls);
+  const WindowSpec window =
+      FixedWindowRow(FrameKind::Document, 266, 376, QStringLiteral("Generate Password"), CloseButton | MinimizeButton);
+  Build(window, controls);
 }
 
 GeneratePwd& GeneratePwd::Instance() { return ImplicitInstance<GeneratePwd>(); }

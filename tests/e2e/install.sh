@@ -6,20 +6,15 @@ set -euo pipefail
 brimel=$(realpath "$1")
 build=$(dirname "$(dirname "$brimel")")
 [ -f "$build/CMakeCache.txt" ] || { echo "FAIL: no build folder above $brimel"; exit 1; }
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tools/xvfb.sh
+source "$here/../../tools/xvfb.sh"
 
 for tool in Xvfb xdotool import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
 done
 
-work=$(mktemp -d)
-server_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+make_work_dir
 fail() { echo "FAIL: $*"; exit 1; }
 
 # A prefix with a blank in it, far from the build tree, so nothing is found by accident.
@@ -61,31 +56,13 @@ fi
 echo "ok: the desktop entry and the MIME type are valid and match *.brimel"
 
 # The installed program, started without help, finds its pictures.
-display=""
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-server_pid=$!
-export DISPLAY=$display
-for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-
-export HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
-unset QT_QPA_PLATFORMTHEME BRIMEL_RESOURCES
+start_xvfb 91 140 || fail "no free X display"
+use_private_home
+unset BRIMEL_RESOURCES
 
 (cd "$work" && exec "$prefix/bin/brimel") >"$work/run.log" 2>&1 &
 app_pid=$!
-win=""
-for _ in $(seq 1 150); do
-  win=$(xdotool search --onlyvisible --name '^untitled1' 2>/dev/null | head -n 1 || true)
-  [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || fail "the installed program showed no window"
+win=$(wait_window '^untitled1') || fail "the installed program showed no window"
 sleep 0.5
 import -window "$win" "$work/window.png"
 

@@ -5,50 +5,18 @@ set -euo pipefail
 brimel=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 fixture="$here/../data/current-2-entries.brimel"   # password "fixture"
+# shellcheck source=tools/xvfb.sh
+source "$here/../../tools/xvfb.sh"
 
 for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
 done
 
-work=$(mktemp -d)
-server_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=""
-for n in $(seq 91 140); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-server_pid=$!
-export DISPLAY=$display
-for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-
-# A private home, temp and runtime folder, so the hand-over socket is this test's own.
-export HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
-unset QT_QPA_PLATFORMTHEME
+make_work_dir
+start_xvfb 91 140 || { echo "no free X display"; exit 1; }
+use_private_home
 
 fail() { echo "FAIL: $*"; xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  window: /'; exit 1; }
-
-# wait_window REGEX: the id of the first visible window whose title matches, within 15 s.
-wait_window() {
-  local id=""
-  for _ in $(seq 1 150); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 
 answer_password() {
   local dialog
