@@ -19,33 +19,14 @@ echo "== window benchmarks (offscreen)"
 QT_QPA_PLATFORM=offscreen "$bin/brimel_ui_bench" 2> >(grep -v 'This plugin does not support' >&2)
 
 echo "== the real program under Xvfb"
-work=$(mktemp -d)
-server_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=tools/xvfb.sh
+source tools/xvfb.sh  # the working folder is the repository's top
+make_work_dir
+start_xvfb 141 190 || { echo "no free X display"; exit 1; }
+use_private_home
 
-display=""
-for n in $(seq 141 190); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-server_pid=$!
-export DISPLAY=$display
-for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-# A private home and runtime folder: the hand-over socket is this run's own.
-export HOME="$work/home" TMPDIR="$work/tmp" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
-unset QT_QPA_PLATFORMTHEME
-
-# wait_window REGEX: the id of the first visible window whose title matches, within 20 s.
+# wait_window REGEX: as xvfb.sh's, but polling without a pause, so the start-up
+# figures are not rounded up to the polling interval (up to 4000 tries).
 wait_window() {
   local id=""
   for _ in $(seq 1 4000); do

@@ -27,6 +27,34 @@ DocumentWriteResult writeFailed(const QString& reason) {
 DocumentWriteResult DocumentWriter::WriteFile(const FolderItem& file, RC4& cipher, const QString& password,
                                               const std::vector<EntryRow>& rows, int entryCount,
                                               const WindowPlacement& placement) {
+    const auto open = [&file](QString* error) {
+        return file.CreateBinaryFile(QString::fromLatin1(kTypeName), error);
+    };
+    return Write(open, cipher, password, rows, entryCount, placement);
+}
+
+DocumentWriteResult DocumentWriter::WriteBytes(QByteArray* out, RC4& cipher, const QString& password,
+                                               const std::vector<EntryRow>& rows, int entryCount,
+                                               const WindowPlacement& placement) {
+    QByteArray bytes;
+    const auto open = [&bytes](QString* error) -> std::unique_ptr<BinaryStream> {
+        auto buffer = std::make_unique<QBuffer>(&bytes);
+        if (!buffer->open(QIODevice::WriteOnly)) {
+            *error = buffer->errorString();
+            return nullptr;
+        }
+        return std::make_unique<BinaryStream>(std::move(buffer));
+    };
+    const DocumentWriteResult result = Write(open, cipher, password, rows, entryCount, placement);
+    if (result.ok())
+        *out = bytes;
+    return result;
+}
+
+DocumentWriteResult DocumentWriter::Write(const StreamOpener& open, RC4& cipher, const QString& password,
+                                          const std::vector<EntryRow>& rows, int entryCount,
+                                          const WindowPlacement& placement) {
+    // Every cell is checked before anything is created, so a refusal leaves no file behind.
     std::vector<QByteArray> cells;
     DocumentWriteResult encoded = EncodeCells(rows, entryCount, &cells);
     if (!encoded.ok())
@@ -34,33 +62,10 @@ DocumentWriteResult DocumentWriter::WriteFile(const FolderItem& file, RC4& ciphe
 
     cipher.init(DocumentPassword::KeyBytes(password));
     QString error;
-    std::unique_ptr<BinaryStream> stream = file.CreateBinaryFile(QString::fromLatin1(kTypeName), &error);
+    std::unique_ptr<BinaryStream> stream = open(&error);
     if (!stream)
         return writeFailed(error);
     return Finish(*stream, WriteRecords(*stream, cipher, cells, placement));
-}
-
-DocumentWriteResult DocumentWriter::WriteBytes(QByteArray* out, RC4& cipher, const QString& password,
-                                               const std::vector<EntryRow>& rows, int entryCount,
-                                               const WindowPlacement& placement) {
-    std::vector<QByteArray> cells;
-    DocumentWriteResult encoded = EncodeCells(rows, entryCount, &cells);
-    if (!encoded.ok())
-        return encoded;
-
-    cipher.init(DocumentPassword::KeyBytes(password));
-    QByteArray bytes;
-    auto buffer = std::make_unique<QBuffer>(&bytes);
-    if (!buffer->open(QIODevice::WriteOnly))
-        return writeFailed(buffer->errorString());
-    DocumentWriteResult result;
-    {
-        BinaryStream stream(std::move(buffer));
-        result = Finish(stream, WriteRecords(stream, cipher, cells, placement));
-    }
-    if (result.ok())
-        *out = bytes;
-    return result;
 }
 
 DocumentWriteResult DocumentWriter::EncodeCells(const std::vector<EntryRow>& rows, int entryCount,

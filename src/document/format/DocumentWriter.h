@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 #include "document/format/DocumentWriteResult.h"
 #include "document/format/EntryRow.h"
 #include "document/format/WindowPlacement.h"
@@ -36,6 +39,11 @@ public:
                                           const WindowPlacement& placement);
 
 private:
+    // Opens the stream to write to, or gives nullptr with the reason in *error.
+    using StreamOpener = std::function<std::unique_ptr<BinaryStream>(QString* error)>;
+    static DocumentWriteResult Write(const StreamOpener& open, RC4& cipher, const QString& password,
+                                     const std::vector<EntryRow>& rows, int entryCount,
+                                     const WindowPlacement& placement);
     static DocumentWriteResult EncodeCells(const std::vector<EntryRow>& rows, int entryCount,
                                            std::vector<QByteArray>* cells);
     static bool WriteRecords(BinaryStream& stream, RC4& cipher, const std::vector<QByteArray>& cells,
