@@ -79,4 +79,4 @@ void BM_ReadDocumentFile(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadDocumentFile)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

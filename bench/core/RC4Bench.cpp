@@ -23,4 +23,4 @@ void BM_RC4Init(benchmark::State& state) {
 }
 BENCHMARK(BM_RC4Init);
 
-} // namespace
+}  // namespace

@@ -13,34 +13,40 @@
 namespace {
 
 int& Unexpected() {
-  static int count = 0;
-  return count;
+    static int count = 0;
+    return count;
 }
 
 void Answer(Window& w) {
-  if (auto* password = dynamic_cast<Password*>(&w)) {
-    password->EditField1().SetText(FullDocument::Password());
-    password->PushButton1().Push();
-  } else if (auto* deletion = dynamic_cast<DeleteEntry*>(&w)) {
-    deletion->PushButton2().Push();
-  } else {
-    ++Unexpected();
-    w.Hide();
-  }
+    if (auto* password = dynamic_cast<Password*>(&w)) {
+        password->EditField1().SetText(FullDocument::Password());
+        password->PushButton1().Push();
+    } else if (auto* deletion = dynamic_cast<DeleteEntry*>(&w)) {
+        deletion->PushButton2().Push();
+    } else {
+        ++Unexpected();
+        w.Hide();
+    }
 }
 
 }  // namespace
 
 void BenchApp::Ensure() {
-  BenchDesktop::Install();
-  Window::SetModalHook(Answer);
-  if (!Running()) AppStartup::Startup();
+    BenchDesktop::Install();
+    Window::SetModalHook(Answer);
+    if (!Running())
+        AppStartup::Startup();
 }
 
 void BenchApp::Release() {
-  if (Running()) AppStartup::ReleaseGlobals();
+    if (Running())
+        AppStartup::ReleaseGlobals();
 }
 
-bool BenchApp::Running() { return App::Instance() != nullptr; }
+bool BenchApp::Running() {
+    return App::Instance() != nullptr;
+}
 
-int BenchApp::UnexpectedModals() { return Unexpected(); }
+int BenchApp::UnexpectedModals() {
+    return Unexpected();
+}

@@ -9,18 +9,18 @@
 // open dialogs are cancelled, messages are recorded (a benchmark that meets
 // one reports an error).
 class BenchDesktop : public DesktopServices {
- public:
-  // Installs one for the rest of the process, once; returns it.
-  static BenchDesktop& Install();
+public:
+    // Installs one for the rest of the process, once; returns it.
+    static BenchDesktop& Install();
 
-  QString saveTo;
-  QStringList messages;
+    QString saveTo;
+    QStringList messages;
 
-  void MsgBox(const QString& message) override;
-  std::optional<FolderItem> GetOpenFolderItem(const QString& filter) override;
-  std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) override;
-  void ShowURL(const QString& url) override;
-  void SetClipboardText(const QString& text) override;
-  int ScreenWidth(int index) override;
-  int ScreenHeight(int index) override;
+    void MsgBox(const QString& message) override;
+    std::optional<FolderItem> GetOpenFolderItem(const QString& filter) override;
+    std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) override;
+    void ShowURL(const QString& url) override;
+    void SetClipboardText(const QString& text) override;
+    int ScreenWidth(int index) override;
+    int ScreenHeight(int index) override;
 };

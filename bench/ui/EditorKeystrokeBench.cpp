@@ -10,46 +10,48 @@
 namespace {
 
 void TypeIn(FullWindowFixture& f, benchmark::State& state, RectControl& editor, EntryColumn column) {
-  MainWindow& w = f.W();
-  const int row = FullWindowFixture::kMiddle;
-  const QString cell = FullDocument::Cell(row, int(column));
-  f.Select(row);
-  UserInput::Click(editor);
-  // To the end of the text: Ctrl+End reaches it in the notes, End in a field.
-  UserInput::PressKey(editor, Qt::Key_End, QString(), Qt::ControlModifier);
-  UserInput::PressKey(editor, Qt::Key_End);
-  UserInput::Frame();
-  bool erase = true;
-  for (auto _ : state) {
-    if (erase)
-      UserInput::PressKey(editor, Qt::Key_Backspace);
-    else
-      UserInput::Type(editor, cell.back());
-    erase = !erase;
+    MainWindow& w = f.W();
+    const int row = FullWindowFixture::kMiddle;
+    const QString cell = FullDocument::Cell(row, int(column));
+    f.Select(row);
+    UserInput::Click(editor);
+    // To the end of the text: Ctrl+End reaches it in the notes, End in a field.
+    UserInput::PressKey(editor, Qt::Key_End, QString(), Qt::ControlModifier);
+    UserInput::PressKey(editor, Qt::Key_End);
     UserInput::Frame();
-  }
-  if (!erase) UserInput::Type(editor, cell.back());
-  UserInput::Frame();
-  if (w.myArray[std::size_t(row)][std::size_t(column)] != cell) state.SkipWithError("the keystrokes were not stored");
-  f.Check(state);
+    bool erase = true;
+    for (auto _ : state) {
+        if (erase)
+            UserInput::PressKey(editor, Qt::Key_Backspace);
+        else
+            UserInput::Type(editor, cell.back());
+        erase = !erase;
+        UserInput::Frame();
+    }
+    if (!erase)
+        UserInput::Type(editor, cell.back());
+    UserInput::Frame();
+    if (w.myArray[std::size_t(row)][std::size_t(column)] != cell)
+        state.SkipWithError("the keystrokes were not stored");
+    f.Check(state);
 }
 
 }  // namespace
 
 BENCHMARK_DEFINE_F(FullWindowFixture, KeystrokeTitle)(benchmark::State& state) {
-  TypeIn(*this, state, W().EditField1(), EntryColumn::Title);
+    TypeIn(*this, state, W().EditField1(), EntryColumn::Title);
 }
 BENCHMARK_DEFINE_F(FullWindowFixture, KeystrokeURL)(benchmark::State& state) {
-  TypeIn(*this, state, W().EditField2(), EntryColumn::URL);
+    TypeIn(*this, state, W().EditField2(), EntryColumn::URL);
 }
 BENCHMARK_DEFINE_F(FullWindowFixture, KeystrokeUser)(benchmark::State& state) {
-  TypeIn(*this, state, W().EditField3(), EntryColumn::User);
+    TypeIn(*this, state, W().EditField3(), EntryColumn::User);
 }
 BENCHMARK_DEFINE_F(FullWindowFixture, KeystrokePassword)(benchmark::State& state) {
-  TypeIn(*this, state, W().EditField4(), EntryColumn::Password);
+    TypeIn(*this, state, W().EditField4(), EntryColumn::Password);
 }
 BENCHMARK_DEFINE_F(FullWindowFixture, KeystrokeNotes)(benchmark::State& state) {
-  TypeIn(*this, state, W().EditField5(), EntryColumn::Notes);
+    TypeIn(*this, state, W().EditField5(), EntryColumn::Notes);
 }
 BENCHMARK_REGISTER_F(FullWindowFixture, KeystrokeTitle)->Unit(benchmark::kMillisecond);
 BENCHMARK_REGISTER_F(FullWindowFixture, KeystrokeURL)->Unit(benchmark::kMillisecond);

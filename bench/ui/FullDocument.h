@@ -13,15 +13,15 @@
 // digits wide, so that a search for "0" hits the first entry and one for "1"
 // only the last.
 class FullDocument {
- public:
-  static constexpr int kEntries = 10001;
-  static constexpr int kFieldLength = 255;
+public:
+    static constexpr int kEntries = 10001;
+    static constexpr int kFieldLength = 255;
 
-  static QString Cell(int row, int column);
-  static const std::vector<EntryRow>& Rows();
-  static const QString& Password();
-  // The document written once in a temporary folder that lives as long as the process.
-  static const FolderItem& File();
-  // Writes the document to path; false when it could not be written.
-  static bool WriteTo(const QString& path);
+    static QString Cell(int row, int column);
+    static const std::vector<EntryRow>& Rows();
+    static const QString& Password();
+    // The document written once in a temporary folder that lives as long as the process.
+    static const FolderItem& File();
+    // Writes the document to path; false when it could not be written.
+    static bool WriteTo(const QString& path);
 };

@@ -13,23 +13,23 @@
 namespace {
 
 void BM_OpenFullDocument(benchmark::State& state) {
-  BenchApp::Ensure();
-  const FolderItem& file = FullDocument::File();
-  App& app = *App::Instance();
-  for (auto _ : state) {
-    app.Event_OpenDocument(file);
-    UserInput::Frame();
-    state.PauseTiming();
-    auto* window = dynamic_cast<MainWindow*>(Window::Frontmost());
-    if (!window || window->entry != FullDocument::kEntries || !window->Visible()) {
-      state.SkipWithError("the document did not open whole");
-      break;
+    BenchApp::Ensure();
+    const FolderItem& file = FullDocument::File();
+    App& app = *App::Instance();
+    for (auto _ : state) {
+        app.Event_OpenDocument(file);
+        UserInput::Frame();
+        state.PauseTiming();
+        auto* window = dynamic_cast<MainWindow*>(Window::Frontmost());
+        if (!window || window->entry != FullDocument::kEntries || !window->Visible()) {
+            state.SkipWithError("the document did not open whole");
+            break;
+        }
+        window->Close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
     }
-    window->Close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    state.ResumeTiming();
-  }
-  state.SetItemsProcessed(state.iterations() * FullDocument::kEntries);
+    state.SetItemsProcessed(state.iterations() * FullDocument::kEntries);
 }
 BENCHMARK(BM_OpenFullDocument)->Unit(benchmark::kMillisecond);
 

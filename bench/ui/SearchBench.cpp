@@ -9,30 +9,37 @@
 namespace {
 
 void SearchKeystroke(FullWindowFixture& f, benchmark::State& state, QChar key, int expectedRow) {
-  MainWindow& w = f.W();
-  UserInput::Click(w.EditField6());
-  f.Select(FullWindowFixture::kMiddle);
-  int hit = -1;
-  for (auto _ : state) {
-    UserInput::Type(w.EditField6(), key);
-    UserInput::Frame();
-    state.PauseTiming();
-    hit = w.ListBox1().ListIndex();
-    // The search buffer empties as its timer empties it.
-    w.Timer1_Action(w.Timer1());
+    MainWindow& w = f.W();
+    UserInput::Click(w.EditField6());
     f.Select(FullWindowFixture::kMiddle);
-    UserInput::Frame();
-    state.ResumeTiming();
-  }
-  if (hit != expectedRow) state.SkipWithError("the search selected another entry");
-  f.Check(state);
+    int hit = -1;
+    for (auto _ : state) {
+        UserInput::Type(w.EditField6(), key);
+        UserInput::Frame();
+        state.PauseTiming();
+        hit = w.ListBox1().ListIndex();
+        // The search buffer empties as its timer empties it.
+        w.Timer1_Action(w.Timer1());
+        f.Select(FullWindowFixture::kMiddle);
+        UserInput::Frame();
+        state.ResumeTiming();
+    }
+    if (hit != expectedRow)
+        state.SkipWithError("the search selected another entry");
+    f.Check(state);
 }
 
 }  // namespace
 
-BENCHMARK_DEFINE_F(FullWindowFixture, SearchHitAtTop)(benchmark::State& state) { SearchKeystroke(*this, state, u'0', 0); }
-BENCHMARK_DEFINE_F(FullWindowFixture, SearchHitAtEnd)(benchmark::State& state) { SearchKeystroke(*this, state, u'1', kLast); }
-BENCHMARK_DEFINE_F(FullWindowFixture, SearchNoHit)(benchmark::State& state) { SearchKeystroke(*this, state, u'q', kMiddle); }
+BENCHMARK_DEFINE_F(FullWindowFixture, SearchHitAtTop)(benchmark::State& state) {
+    SearchKeystroke(*this, state, u'0', 0);
+}
+BENCHMARK_DEFINE_F(FullWindowFixture, SearchHitAtEnd)(benchmark::State& state) {
+    SearchKeystroke(*this, state, u'1', kLast);
+}
+BENCHMARK_DEFINE_F(FullWindowFixture, SearchNoHit)(benchmark::State& state) {
+    SearchKeystroke(*this, state, u'q', kMiddle);
+}
 BENCHMARK_REGISTER_F(FullWindowFixture, SearchHitAtTop)->Unit(benchmark::kMillisecond);
 BENCHMARK_REGISTER_F(FullWindowFixture, SearchHitAtEnd)->Unit(benchmark::kMillisecond);
 BENCHMARK_REGISTER_F(FullWindowFixture, SearchNoHit)->Unit(benchmark::kMillisecond);

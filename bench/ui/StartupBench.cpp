@@ -13,21 +13,22 @@
 namespace {
 
 void BM_StartupToFirstWindow(benchmark::State& state) {
-  BenchApp::Release();
-  BenchApp::Ensure();
-  BenchApp::Release();
-  bool shown = true;
-  for (auto _ : state) {
-    AppStartup::Startup();
-    App::Instance()->DeliverLaunchEvents({});
-    UserInput::Frame();
-    state.PauseTiming();
-    Window* front = Window::Frontmost();
-    shown = shown && front && front->Title() == QLatin1String("untitled1") && front->Visible();
     BenchApp::Release();
-    state.ResumeTiming();
-  }
-  if (!shown) state.SkipWithError("untitled1 was not shown");
+    BenchApp::Ensure();
+    BenchApp::Release();
+    bool shown = true;
+    for (auto _ : state) {
+        AppStartup::Startup();
+        App::Instance()->DeliverLaunchEvents({});
+        UserInput::Frame();
+        state.PauseTiming();
+        Window* front = Window::Frontmost();
+        shown = shown && front && front->Title() == QLatin1String("untitled1") && front->Visible();
+        BenchApp::Release();
+        state.ResumeTiming();
+    }
+    if (!shown)
+        state.SkipWithError("untitled1 was not shown");
 }
 BENCHMARK(BM_StartupToFirstWindow)->Unit(benchmark::kMillisecond);
 

@@ -14,19 +14,21 @@
 #include "framework/ui/Window.h"
 
 int main(int argc, char** argv) {
-  static const char kWrite[] = "--write_full_document=";
-  for (int i = 1; i < argc; ++i) {
-    if (std::strncmp(argv[i], kWrite, sizeof kWrite - 1) == 0) {
-      QCoreApplication core(argc, argv);
-      return FullDocument::WriteTo(QString::fromLocal8Bit(argv[i] + sizeof kWrite - 1)) ? 0 : 1;
+    static const char kWrite[] = "--write_full_document=";
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], kWrite, sizeof kWrite - 1) == 0) {
+            QCoreApplication core(argc, argv);
+            return FullDocument::WriteTo(QString::fromLocal8Bit(argv[i] + sizeof kWrite - 1)) ? 0 : 1;
+        }
     }
-  }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  AppStartup::ReleaseGlobals();
-  return 0;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    AppStartup::ReleaseGlobals();
+    return 0;
 }

@@ -12,18 +12,18 @@ namespace {
 
 // Every label: centred, in the system font at the given size, black unless told.
 QVariantMap LabelProps(int size, bool multiline, const QVariantMap& more = {}) {
-  return WithProps(WithProps({{"TextColor", "#000000"}}, more),
-                   {{"TextSize", size}, {"Alignment", "center"}, {"Multiline", multiline}});
+    return WithProps(WithProps({{"TextColor", "#000000"}}, more),
+                     {{"TextSize", size}, {"Alignment", "center"}, {"Multiline", multiline}});
 }
 
 // The payment buttons show their picture as backdrop and take no focus.
 ControlSpec PaymentCanvasRow(const QString& name, int left, int tabIndex, Picture* (*picture)(),
                              std::function<bool(Canvas&, int, int)> mouseDown) {
-  return LayoutRow(ControlKind::Canvas, name, left, 264, 62, 31, tabIndex, QString(), {{"AcceptFocus", false}},
-                   BindAs<Canvas>([picture, mouseDown](Canvas& canvas) {
-                     canvas.SetBackdrop(picture());
-                     canvas.MouseDown = mouseDown;
-                   }));
+    return LayoutRow(ControlKind::Canvas, name, left, 264, 62, 31, tabIndex, QString(), {{"AcceptFocus", false}},
+                     BindAs<Canvas>([picture, mouseDown](Canvas& canvas) {
+                         canvas.SetBackdrop(picture());
+                         canvas.MouseDown = mouseDown;
+                     }));
 }
 
 const QString kAboutDescription = QStringLiteral(
@@ -39,37 +39,57 @@ const QString kAboutNotice = QStringLiteral("\u00A9 The Brimel authors.\rBuilt w
 // The panel's three controls lie inside its frame in window coordinates; they
 // are made after it, so they are drawn above it.
 About::About() {
-  const std::vector<ControlSpec> controls = {
-      LayoutRow(ControlKind::RoundRectangle, "RoundRectangle1", 12, 188, 216, 116, 0, QString(),
-                // No border: its colour is the fill's, so nothing shows around the panel.
-                {{"FillColor", "#7F7F7F"}, {"BorderColor", "#7F7F7F"}, {"BorderWidth", 0}, {"CornerSize", 16}}),
-      PaymentCanvasRow("Canvas2", 52, 0, &paypal,
-                       [this](Canvas& canvas, int x, int y) { return Canvas2_MouseDown(canvas, x, y); }),
-      PaymentCanvasRow("Canvas3", 126, 1, &kagi,
-                       [this](Canvas& canvas, int x, int y) { return Canvas3_MouseDown(canvas, x, y); }),
-      LayoutRow(ControlKind::Label, "StaticText5", 20, 197, 200, 63, 2, kAboutDonation,
-                LabelProps(10, true, {{"TextColor", "#FFFFFF"}})),
-      LayoutRow(ControlKind::Label, "StaticText1", 20, 82, 200, 19, 1, "Brimel",
-                LabelProps(14, false, {{"Bold", true}})),
-      LayoutRow(ControlKind::Label, "StaticText2", 20, 109, 200, 12, 2, "Version 1.8.2", LabelProps(10, false)),
-      LayoutRow(ControlKind::Label, "StaticText3", 20, 317, 200, 27, 3, kAboutNotice, LabelProps(10, true)),
-      LayoutRow(ControlKind::Label, "StaticText4", 20, 129, 200, 56, 4, kAboutDescription, LabelProps(10, true)),
-      LayoutRow(ControlKind::Canvas, "Canvas1", 88, 8, 64, 64, 5, QString(), {{"AcceptFocus", false}},
-                BindAs<Canvas>([this](Canvas& canvas) {
-                  canvas.Paint = [this](Canvas& sender, Graphics& g) { Canvas1_Paint(sender, g); };
-                })),
-  };
-  Build(FixedWindowRow(FrameKind::Document, 240, 352, QStringLiteral("About Brimel"), CloseButton), controls);
+    const std::vector<ControlSpec> controls = {
+        LayoutRow(ControlKind::RoundRectangle, "RoundRectangle1", 12, 188, 216, 116, 0, QString(),
+                  // No border: its colour is the fill's, so nothing shows around the panel.
+                  {{"FillColor", "#7F7F7F"}, {"BorderColor", "#7F7F7F"}, {"BorderWidth", 0}, {"CornerSize", 16}}),
+        PaymentCanvasRow("Canvas2", 52, 0, &paypal,
+                         [this](Canvas& canvas, int x, int y) { return Canvas2_MouseDown(canvas, x, y); }),
+        PaymentCanvasRow("Canvas3", 126, 1, &kagi,
+                         [this](Canvas& canvas, int x, int y) { return Canvas3_MouseDown(canvas, x, y); }),
+        LayoutRow(ControlKind::Label, "StaticText5", 20, 197, 200, 63, 2, kAboutDonation,
+                  LabelProps(10, true, {{"TextColor", "#FFFFFF"}})),
+        LayoutRow(ControlKind::Label, "StaticText1", 20, 82, 200, 19, 1, "Brimel",
+                  LabelProps(14, false, {{"Bold", true}})),
+        LayoutRow(ControlKind::Label, "StaticText2", 20, 109, 200, 12, 2, "Version 1.8.2", LabelProps(10, false)),
+        LayoutRow(ControlKind::Label, "StaticText3", 20, 317, 200, 27, 3, kAboutNotice, LabelProps(10, true)),
+        LayoutRow(ControlKind::Label, "StaticText4", 20, 129, 200, 56, 4, kAboutDescription, LabelProps(10, true)),
+        LayoutRow(ControlKind::Canvas, "Canvas1", 88, 8, 64, 64, 5, QString(), {{"AcceptFocus", false}},
+                  BindAs<Canvas>([this](Canvas& canvas) {
+                      canvas.Paint = [this](Canvas& sender, Graphics& g) { Canvas1_Paint(sender, g); };
+                  })),
+    };
+    Build(FixedWindowRow(FrameKind::Document, 240, 352, QStringLiteral("About Brimel"), CloseButton), controls);
 }
 
-About& About::Instance() { return ImplicitInstance<About>(); }
+About& About::Instance() {
+    return ImplicitInstance<About>();
+}
 
-RoundRectangle* About::RoundRectangle1() const { return FindControl<RoundRectangle>("RoundRectangle1"); }
-Canvas* About::Canvas2() const { return FindControl<Canvas>("Canvas2"); }
-Canvas* About::Canvas3() const { return FindControl<Canvas>("Canvas3"); }
-Label* About::StaticText5() const { return FindControl<Label>("StaticText5"); }
-Label* About::StaticText1() const { return FindControl<Label>("StaticText1"); }
-Label* About::StaticText2() const { return FindControl<Label>("StaticText2"); }
-Label* About::StaticText3() const { return FindControl<Label>("StaticText3"); }
-Label* About::StaticText4() const { return FindControl<Label>("StaticText4"); }
-Canvas* About::Canvas1() const { return FindControl<Canvas>("Canvas1"); }
+RoundRectangle* About::RoundRectangle1() const {
+    return FindControl<RoundRectangle>("RoundRectangle1");
+}
+Canvas* About::Canvas2() const {
+    return FindControl<Canvas>("Canvas2");
+}
+Canvas* About::Canvas3() const {
+    return FindControl<Canvas>("Canvas3");
+}
+Label* About::StaticText5() const {
+    return FindControl<Label>("StaticText5");
+}
+Label* About::StaticText1() const {
+    return FindControl<Label>("StaticText1");
+}
+Label* About::StaticText2() const {
+    return FindControl<Label>("StaticText2");
+}
+Label* About::StaticText3() const {
+    return FindControl<Label>("StaticText3");
+}
+Label* About::StaticText4() const {
+    return FindControl<Label>("StaticText4");
+}
+Canvas* About::Canvas1() const {
+    return FindControl<Canvas>("Canvas1");
+}

@@ -15,12 +15,30 @@ MenuItem* Find(const char* name) {
 
 }  // namespace
 
-MenuItem* FileNew() { return Find("FileNew"); }
-MenuItem* FileOpen() { return Find("FileOpen"); }
-MenuItem* AppleAbout() { return Find("AppleAbout"); }
-MenuItem* PayforBrimelInformation() { return Find("PayforBrimelInformation"); }
-MenuItem* EditSelectAll() { return Find("EditSelectAll"); }
-MenuItem* FileSave() { return Find("FileSave"); }
-MenuItem* FileSaveAs() { return Find("FileSaveAs"); }
-MenuItem* FileExport() { return Find("FileExport"); }
-MenuItem* FileClose() { return Find("FileClose"); }
+MenuItem* FileNew() {
+    return Find("FileNew");
+}
+MenuItem* FileOpen() {
+    return Find("FileOpen");
+}
+MenuItem* AppleAbout() {
+    return Find("AppleAbout");
+}
+MenuItem* PayforBrimelInformation() {
+    return Find("PayforBrimelInformation");
+}
+MenuItem* EditSelectAll() {
+    return Find("EditSelectAll");
+}
+MenuItem* FileSave() {
+    return Find("FileSave");
+}
+MenuItem* FileSaveAs() {
+    return Find("FileSaveAs");
+}
+MenuItem* FileExport() {
+    return Find("FileExport");
+}
+MenuItem* FileClose() {
+    return Find("FileClose");
+}

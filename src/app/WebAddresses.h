@@ -24,30 +24,36 @@ inline constexpr char kKagiOrderService[] = "http://order.example.net/";
 inline constexpr char kKagiOrderCode[] = "BRIMEL";
 
 // Help > Visit Website.
-inline QString WebPage() { return QLatin1String(kProductSite) + QLatin1String("/brimel"); }
+inline QString WebPage() {
+    return QLatin1String(kProductSite) + QLatin1String("/brimel");
+}
 
 // Help > Read FAQ: the web page's address with "/faq.html" after it.
-inline QString FAQPage() { return WebPage() + QLatin1String("/faq.html"); }
+inline QString FAQPage() {
+    return WebPage() + QLatin1String("/faq.html");
+}
 
 // Help > E-mail Author.
-inline QString EMailAuthor() { return QLatin1String("mailto:") + QLatin1String(kAuthorEMail); }
+inline QString EMailAuthor() {
+    return QLatin1String("mailto:") + QLatin1String(kAuthorEMail);
+}
 
 // The About window's PayPal button: a single-item payment for the product,
 // returning to our site afterwards.
 inline QString PayPalPayment() {
-  const QString site = QLatin1String(kProductSite);
-  return QLatin1String(kPayPalScript) + QLatin1String("?cmd=_xclick") + QLatin1String("&business=") +
-         QLatin1String(kPayPalAccount) + QLatin1String("&item_name=Brimel") + QLatin1String("&no_shipping=1") +
-         QLatin1String("&lc=US") + QLatin1String("&return=") + site + QLatin1String("/paypal/success.html") +
-         QLatin1String("&cancel_return=") + site + QLatin1String("/paypal/cancel.html") +
-         QLatin1String("&cn=Your Comments (optional)");
+    const QString site = QLatin1String(kProductSite);
+    return QLatin1String(kPayPalScript) + QLatin1String("?cmd=_xclick") + QLatin1String("&business=") +
+           QLatin1String(kPayPalAccount) + QLatin1String("&item_name=Brimel") + QLatin1String("&no_shipping=1") +
+           QLatin1String("&lc=US") + QLatin1String("&return=") + site + QLatin1String("/paypal/success.html") +
+           QLatin1String("&cancel_return=") + site + QLatin1String("/paypal/cancel.html") +
+           QLatin1String("&cn=Your Comments (optional)");
 }
 
 // The About window's Kagi button: the order code as the bare query, then the
 // language.
 inline QString KagiOrder() {
-  return QLatin1String(kKagiOrderService) + QLatin1Char('?') + QLatin1String(kKagiOrderCode) +
-         QLatin1String("&lang=en");
+    return QLatin1String(kKagiOrderService) + QLatin1Char('?') + QLatin1String(kKagiOrderCode) +
+           QLatin1String("&lang=en");
 }
 
 }  // namespace WebAddresses

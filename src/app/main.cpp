@@ -4,7 +4,7 @@
 #include "framework/ui/Toolkit.h"
 
 int main(int argc, char** argv) {
-  Toolkit toolkit(argc, argv, QStringLiteral("Brimel"), QStringLiteral("brimel"));
-  // Every argument the toolkit has not taken names a document.
-  return AppStartup::Main(toolkit.Arguments(), SingleInstance::DefaultSocketName());
+    Toolkit toolkit(argc, argv, QStringLiteral("Brimel"), QStringLiteral("brimel"));
+    // Every argument the toolkit has not taken names a document.
+    return AppStartup::Main(toolkit.Arguments(), SingleInstance::DefaultSocketName());
 }

@@ -8,11 +8,15 @@ namespace {
 constexpr int kBufferSize = 256;
 constexpr int kBlockSize = 255;
 
-} // namespace
+}  // namespace
 
-RC4::RC4() { init(QByteArray()); }
+RC4::RC4() {
+    init(QByteArray());
+}
 
-RC4::RC4(const QByteArray& key) { init(key); }
+RC4::RC4(const QByteArray& key) {
+    init(key);
+}
 
 void RC4::init(const QByteArray& key) {
     state = QByteArray(kBufferSize, '\0');
@@ -63,7 +67,7 @@ QByteArray RC4::crypt(const QByteArray& s) {
     QByteArray result;
     result.reserve(n);
     for (qsizetype start = 0; start < n; start += kBlockSize)
-        result.append(blockcrypt(QByteArray::fromRawData(s.constData() + start,
-                                                         std::min<qsizetype>(kBlockSize, n - start))));
+        result.append(
+            blockcrypt(QByteArray::fromRawData(s.constData() + start, std::min<qsizetype>(kBlockSize, n - start))));
     return result;
 }

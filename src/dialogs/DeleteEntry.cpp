@@ -6,55 +6,76 @@
 #include "framework/ui/Label.h"
 #include "framework/ui/PushButton.h"
 
-DeleteEntry& DeleteEntry::Instance() { return ImplicitInstance<DeleteEntry>(); }
-
-DeleteEntry::DeleteEntry() { Build(Layout(), CreateControls()); }
-
-WindowSpec DeleteEntry::Layout() { return DialogWindow(FrameKind::Sheet); }
-
-std::vector<ControlSpec> DeleteEntry::CreateControls() {
-  return {
-      IconCanvasRow([this](Canvas& sender, Graphics& g) { Canvas1_Paint(sender, g); }),
-      LayoutRow(ControlKind::Label, QStringLiteral("StaticText1"), 104, 15, 296, 20, 1,
-                QStringLiteral("Do you want to delete this Entry?"), {{"Bold", true}, {"Multiline", true}}),
-      ButtonRow(QStringLiteral("PushButton2"), 250, 95, 69, 2, QStringLiteral("Yes"), {},
-                [this](PushButton& sender) { PushButton2_Action(sender); }),
-      // Both keys answer No: only a click on Yes deletes.
-      ButtonRow(QStringLiteral("PushButton1"), 331, 95, 69, 3, QStringLiteral("No"),
-                {{"Default", true}, {"Cancel", true}}, [this](PushButton& sender) { PushButton1_Action(sender); }),
-      LayoutRow(ControlKind::Label, QStringLiteral("StaticText2"), 104, 47, 296, 20, 4,
-                QStringLiteral("This cannot be undone."), {{"TextSize", 11}, {"Bold", false}}),
-  };
+DeleteEntry& DeleteEntry::Instance() {
+    return ImplicitInstance<DeleteEntry>();
 }
 
-Canvas& DeleteEntry::Canvas1() const { return *FindControl<Canvas>(QStringLiteral("Canvas1")); }
+DeleteEntry::DeleteEntry() {
+    Build(Layout(), CreateControls());
+}
 
-Label& DeleteEntry::StaticText1() const { return *FindControl<Label>(QStringLiteral("StaticText1")); }
+WindowSpec DeleteEntry::Layout() {
+    return DialogWindow(FrameKind::Sheet);
+}
 
-PushButton& DeleteEntry::PushButton2() const { return *FindControl<PushButton>(QStringLiteral("PushButton2")); }
+std::vector<ControlSpec> DeleteEntry::CreateControls() {
+    return {
+        IconCanvasRow([this](Canvas& sender, Graphics& g) { Canvas1_Paint(sender, g); }),
+        LayoutRow(ControlKind::Label, QStringLiteral("StaticText1"), 104, 15, 296, 20, 1,
+                  QStringLiteral("Do you want to delete this Entry?"), {{"Bold", true}, {"Multiline", true}}),
+        ButtonRow(QStringLiteral("PushButton2"), 250, 95, 69, 2, QStringLiteral("Yes"), {},
+                  [this](PushButton& sender) { PushButton2_Action(sender); }),
+        // Both keys answer No: only a click on Yes deletes.
+        ButtonRow(QStringLiteral("PushButton1"), 331, 95, 69, 3, QStringLiteral("No"),
+                  {{"Default", true}, {"Cancel", true}}, [this](PushButton& sender) { PushButton1_Action(sender); }),
+        LayoutRow(ControlKind::Label, QStringLiteral("StaticText2"), 104, 47, 296, 20, 4,
+                  QStringLiteral("This cannot be undone."), {{"TextSize", 11}, {"Bold", false}}),
+    };
+}
 
-PushButton& DeleteEntry::PushButton1() const { return *FindControl<PushButton>(QStringLiteral("PushButton1")); }
+Canvas& DeleteEntry::Canvas1() const {
+    return *FindControl<Canvas>(QStringLiteral("Canvas1"));
+}
 
-Label& DeleteEntry::StaticText2() const { return *FindControl<Label>(QStringLiteral("StaticText2")); }
+Label& DeleteEntry::StaticText1() const {
+    return *FindControl<Label>(QStringLiteral("StaticText1"));
+}
 
-void DeleteEntry::Canvas1_Paint(Canvas&, Graphics& g) { PaintApplicationIcon(g); }
+PushButton& DeleteEntry::PushButton2() const {
+    return *FindControl<PushButton>(QStringLiteral("PushButton2"));
+}
+
+PushButton& DeleteEntry::PushButton1() const {
+    return *FindControl<PushButton>(QStringLiteral("PushButton1"));
+}
+
+Label& DeleteEntry::StaticText2() const {
+    return *FindControl<Label>(QStringLiteral("StaticText2"));
+}
+
+void DeleteEntry::Canvas1_Paint(Canvas&, Graphics& g) {
+    PaintApplicationIcon(g);
+}
 
 void DeleteEntry::PushButton2_Action(PushButton&) {
-  ButtonPressed = QStringLiteral("yes");
-  Hide();
+    ButtonPressed = QStringLiteral("yes");
+    Hide();
 }
 
 void DeleteEntry::PushButton1_Action(PushButton&) {
-  ButtonPressed = QStringLiteral("No");
-  Hide();
+    ButtonPressed = QStringLiteral("No");
+    Hide();
 }
 
-void DeleteEntry::Event_Open() { PushButton1().SetFocus(); }
+void DeleteEntry::Event_Open() {
+    PushButton1().SetFocus();
+}
 
 bool DeleteEntry::Event_CancelClose(bool appQuitting) {
-  // A close while a caller waits answers No, so that no earlier word is read
-  // as this answer.
-  if (!IsModal()) return false;
-  PushButton1_Action(PushButton1());
-  return !appQuitting;
+    // A close while a caller waits answers No, so that no earlier word is read
+    // as this answer.
+    if (!IsModal())
+        return false;
+    PushButton1_Action(PushButton1());
+    return !appQuitting;
 }

@@ -17,31 +17,31 @@ class PushButton;
 // DeleteEntry::Instance() is the implicit instance: the dialog that exists,
 // shown or hidden as it was left, or a newly built one.
 class DeleteEntry : public Window {
- public:
-  static DeleteEntry& Instance();
+public:
+    static DeleteEntry& Instance();
 
-  DeleteEntry();
+    DeleteEntry();
 
-  // The word of the last button that answered; empty in a newly built dialog.
-  QString ButtonPressed;
+    // The word of the last button that answered; empty in a newly built dialog.
+    QString ButtonPressed;
 
-  static WindowSpec Layout();
-  std::vector<ControlSpec> CreateControls();
+    static WindowSpec Layout();
+    std::vector<ControlSpec> CreateControls();
 
-  Canvas& Canvas1() const;
-  Label& StaticText1() const;
-  PushButton& PushButton2() const;
-  PushButton& PushButton1() const;
-  Label& StaticText2() const;
+    Canvas& Canvas1() const;
+    Label& StaticText1() const;
+    PushButton& PushButton2() const;
+    PushButton& PushButton1() const;
+    Label& StaticText2() const;
 
-  void Canvas1_Paint(Canvas& sender, Graphics& g);
-  void PushButton2_Action(PushButton& sender);
-  void PushButton1_Action(PushButton& sender);
+    void Canvas1_Paint(Canvas& sender, Graphics& g);
+    void PushButton2_Action(PushButton& sender);
+    void PushButton1_Action(PushButton& sender);
 
-  // The first focus goes to the default button (No), so that Space, which
-  // presses the focused button, never answers with a loss of data.
-  void Event_Open() override;
+    // The first focus goes to the default button (No), so that Space, which
+    // presses the focused button, never answers with a loss of data.
+    void Event_Open() override;
 
-  // A close while it asks (the window manager's) answers as No does.
-  bool Event_CancelClose(bool appQuitting) override;
+    // A close while it asks (the window manager's) answers as No does.
+    bool Event_CancelClose(bool appQuitting) override;
 };

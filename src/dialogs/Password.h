@@ -19,27 +19,27 @@ class TextField;
 // Password::Instance() is the implicit instance: the dialog that exists, shown
 // or hidden as it was left, or a newly built one (never built, or closed since).
 class Password : public Window {
- public:
-  static Password& Instance();
+public:
+    static Password& Instance();
 
-  Password();
+    Password();
 
-  // The word of the last button that answered; empty in a newly built dialog.
-  QString ButtonPressed;
+    // The word of the last button that answered; empty in a newly built dialog.
+    QString ButtonPressed;
 
-  static WindowSpec Layout();
-  std::vector<ControlSpec> CreateControls();
+    static WindowSpec Layout();
+    std::vector<ControlSpec> CreateControls();
 
-  Canvas& Canvas1() const;
-  Label& StaticText1() const;
-  TextField& EditField1() const;
-  PushButton& PushButton2() const;
-  PushButton& PushButton1() const;
+    Canvas& Canvas1() const;
+    Label& StaticText1() const;
+    TextField& EditField1() const;
+    PushButton& PushButton2() const;
+    PushButton& PushButton1() const;
 
-  void Canvas1_Paint(Canvas& sender, Graphics& g);
-  void PushButton2_Action(PushButton& sender);
-  void PushButton1_Action(PushButton& sender);
+    void Canvas1_Paint(Canvas& sender, Graphics& g);
+    void PushButton2_Action(PushButton& sender);
+    void PushButton1_Action(PushButton& sender);
 
-  // A close while it asks (the window manager's) answers as Cancel does.
-  bool Event_CancelClose(bool appQuitting) override;
+    // A close while it asks (the window manager's) answers as Cancel does.
+    bool Event_CancelClose(bool appQuitting) override;
 };

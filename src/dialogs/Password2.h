@@ -18,27 +18,27 @@ class TextField;
 // Password2::Instance() is the implicit instance: the dialog that exists,
 // shown or hidden as it was left, or a newly built one.
 class Password2 : public Window {
- public:
-  static Password2& Instance();
+public:
+    static Password2& Instance();
 
-  Password2();
+    Password2();
 
-  // The word of the last button that answered; empty in a newly built dialog.
-  QString ButtonPressed;
+    // The word of the last button that answered; empty in a newly built dialog.
+    QString ButtonPressed;
 
-  static WindowSpec Layout();
-  std::vector<ControlSpec> CreateControls();
+    static WindowSpec Layout();
+    std::vector<ControlSpec> CreateControls();
 
-  TextField& EditField1() const;
-  TextField& EditField2() const;
-  PushButton& PushButton2() const;
-  PushButton& PushButton1() const;
-  Label& StaticText1() const;
-  Label& StaticText2() const;
+    TextField& EditField1() const;
+    TextField& EditField2() const;
+    PushButton& PushButton2() const;
+    PushButton& PushButton1() const;
+    Label& StaticText1() const;
+    Label& StaticText2() const;
 
-  void PushButton2_Action(PushButton& sender);
-  void PushButton1_Action(PushButton& sender);
+    void PushButton2_Action(PushButton& sender);
+    void PushButton1_Action(PushButton& sender);
 
-  // A close while it asks (the window manager's) answers as Cancel does.
-  bool Event_CancelClose(bool appQuitting) override;
+    // A close while it asks (the window manager's) answers as Cancel does.
+    bool Event_CancelClose(bool appQuitting) override;
 };

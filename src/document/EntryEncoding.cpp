@@ -6,8 +6,7 @@
 #include <algorithm>
 
 DocumentWriteResult EntryEncoding::Encode(const std::vector<EntryRow>& rows, int count,
-                                          std::vector<QByteArray>* cells)
-{
+                                          std::vector<QByteArray>* cells) {
     const int rowCount = std::clamp(count, 0, static_cast<int>(rows.size()));
     if (cells) {
         cells->clear();
@@ -34,10 +33,9 @@ DocumentWriteResult EntryEncoding::Encode(const std::vector<EntryRow>& rows, int
     return {};
 }
 
-QString EntryEncoding::BadCharacter(const std::vector<EntryRow>& rows, const DocumentWriteResult& result)
-{
-    if (result.status != DocumentWriteResult::Status::UnencodableCell || result.row < 0
-        || size_t(result.row) >= rows.size())
+QString EntryEncoding::BadCharacter(const std::vector<EntryRow>& rows, const DocumentWriteResult& result) {
+    if (result.status != DocumentWriteResult::Status::UnencodableCell || result.row < 0 ||
+        size_t(result.row) >= rows.size())
         return QString();
     const QString& cell = rows[size_t(result.row)][size_t(result.column)];
     return Mid(cell, result.character + 1, 1);

@@ -10,96 +10,123 @@
 #include "framework/ui/TextField.h"
 
 void MainWindow::ListBox1_GotFocus(Listbox&) {
-  UpdateListBox();
-  EditField6().SetFocus();
+    UpdateListBox();
+    EditField6().SetFocus();
 }
 
 void MainWindow::ListBox1_Change(Listbox& sender) {
-  if (sender.ListIndex() >= 0) {
-    ReadFromArray(sender.ListIndex());
-    return;
-  }
-  // An emptied selection falls back to the first entry, except during a
-  // search, which selects a row itself.
-  if (EditField6().Text() == QString()) {
-    sender.SetListIndex(0);
-    sender.SetSelected(0, true);
-    ReadFromArray(0);
-  }
+    if (sender.ListIndex() >= 0) {
+        ReadFromArray(sender.ListIndex());
+        return;
+    }
+    // An emptied selection falls back to the first entry, except during a
+    // search, which selects a row itself.
+    if (EditField6().Text() == QString()) {
+        sender.SetListIndex(0);
+        sender.SetSelected(0, true);
+        ReadFromArray(0);
+    }
 }
 
 void MainWindow::StoreFieldEdit(TextField& field, EntryColumn col) {
-  const int row = ListBox1().ListIndex();
-  // With no entry selected there is no row to store into.
-  if (row < 0) return;
-  const QString text = field.Text();
-  if (Len(text) > kCellLimit) {
-    // A paste can overrun the field's limit; keep the field to what is stored.
-    // The setting delivers this handler again with the cut text.
-    field.SetText(::Left(text, kCellLimit));
-    return;
-  }
-  // Compared as typed, not in its MacRoman form: a character MacRoman lacks
-  // would read as a stand-in there, and the edit would be lost unseen.
-  if (StrComp(text, CellText(row, col)) == 0) return;
-  WriteInArray(row, int(col), text);
-  TextHasChanged = true;
-  SetWindowModified(*this, true);
+    const int row = ListBox1().ListIndex();
+    // With no entry selected there is no row to store into.
+    if (row < 0)
+        return;
+    const QString text = field.Text();
+    if (Len(text) > kCellLimit) {
+        // A paste can overrun the field's limit; keep the field to what is stored.
+        // The setting delivers this handler again with the cut text.
+        field.SetText(::Left(text, kCellLimit));
+        return;
+    }
+    // Compared as typed, not in its MacRoman form: a character MacRoman lacks
+    // would read as a stand-in there, and the edit would be lost unseen.
+    if (StrComp(text, CellText(row, col)) == 0)
+        return;
+    WriteInArray(row, int(col), text);
+    TextHasChanged = true;
+    SetWindowModified(*this, true);
 }
 
 void MainWindow::EditField1_TextChange(TextField& sender) {
-  const int row = ListBox1().ListIndex();
-  if (row < 0) return;
-  const QString before = CellText(row, EntryColumn::Title);
-  StoreFieldEdit(sender, EntryColumn::Title);
-  // The list shows the new title at once; sorting waits for LostFocus.
-  if (CellText(row, EntryColumn::Title) != before) UpdateListBox();
+    const int row = ListBox1().ListIndex();
+    if (row < 0)
+        return;
+    const QString before = CellText(row, EntryColumn::Title);
+    StoreFieldEdit(sender, EntryColumn::Title);
+    // The list shows the new title at once; sorting waits for LostFocus.
+    if (CellText(row, EntryColumn::Title) != before)
+        UpdateListBox();
 }
 
-void MainWindow::EditField1_LostFocus(TextField&) { SortEntries(); }
+void MainWindow::EditField1_LostFocus(TextField&) {
+    SortEntries();
+}
 
-void MainWindow::EditField2_TextChange(TextField& sender) { StoreFieldEdit(sender, EntryColumn::URL); }
+void MainWindow::EditField2_TextChange(TextField& sender) {
+    StoreFieldEdit(sender, EntryColumn::URL);
+}
 
-void MainWindow::EditField3_TextChange(TextField& sender) { StoreFieldEdit(sender, EntryColumn::User); }
+void MainWindow::EditField3_TextChange(TextField& sender) {
+    StoreFieldEdit(sender, EntryColumn::User);
+}
 
-void MainWindow::EditField4_TextChange(TextField& sender) { StoreFieldEdit(sender, EntryColumn::Password); }
+void MainWindow::EditField4_TextChange(TextField& sender) {
+    StoreFieldEdit(sender, EntryColumn::Password);
+}
 
 void MainWindow::EditField5_TextChange(TextArea& sender) {
-  const int row = ListBox1().ListIndex();
-  if (row < 0) return;
-  // Compared whole, so that an overlong note always gets the message below.
-  if (StrComp(sender.Text(), CellText(row, EntryColumn::Notes)) == 0) return;
-  if (Len(sender.Text()) > kCellLimit) {
-    MsgBox(QStringLiteral("Text in Notes field too long! Only 255 Characters allowed. Text will be truncated."));
-    sender.SetText(::Left(sender.Text(), kCellLimit));
-  }
-  const QString text = sender.Text();
-  StaticText6().SetText(QStringLiteral("Notes (") + Str(kCellLimit - Len(text)) + QStringLiteral(" characters left)"));
-  WriteInArray(row, int(EntryColumn::Notes), text);
-  TextHasChanged = true;
-  SetWindowModified(*this, true);
+    const int row = ListBox1().ListIndex();
+    if (row < 0)
+        return;
+    // Compared whole, so that an overlong note always gets the message below.
+    if (StrComp(sender.Text(), CellText(row, EntryColumn::Notes)) == 0)
+        return;
+    if (Len(sender.Text()) > kCellLimit) {
+        MsgBox(QStringLiteral("Text in Notes field too long! Only 255 Characters allowed. Text will be truncated."));
+        sender.SetText(::Left(sender.Text(), kCellLimit));
+    }
+    const QString text = sender.Text();
+    StaticText6().SetText(QStringLiteral("Notes (") + Str(kCellLimit - Len(text)) +
+                          QStringLiteral(" characters left)"));
+    WriteInArray(row, int(EntryColumn::Notes), text);
+    TextHasChanged = true;
+    SetWindowModified(*this, true);
 }
 
-void MainWindow::EditField5_LostFocus(TextArea&) { StaticText6().SetText(QStringLiteral("Notes")); }
+void MainWindow::EditField5_LostFocus(TextArea&) {
+    StaticText6().SetText(QStringLiteral("Notes"));
+}
 
-void MainWindow::EditField4_GotFocus(TextField& sender) { sender.SetPassword(false); }
+void MainWindow::EditField4_GotFocus(TextField& sender) {
+    sender.SetPassword(false);
+}
 
-void MainWindow::EditField4_MouseEnter(TextField& sender) { sender.SetPassword(false); }
+void MainWindow::EditField4_MouseEnter(TextField& sender) {
+    sender.SetPassword(false);
+}
 
-void MainWindow::EditField4_LostFocus(TextField& sender) { sender.SetPassword(true); }
+void MainWindow::EditField4_LostFocus(TextField& sender) {
+    sender.SetPassword(true);
+}
 
-void MainWindow::EditField4_MouseExit(TextField& sender) { sender.SetPassword(true); }
+void MainWindow::EditField4_MouseExit(TextField& sender) {
+    sender.SetPassword(true);
+}
 
-void MainWindow::BevelButton1_Action(BevelButton&) { ShowURL(EditField2().Text()); }
+void MainWindow::BevelButton1_Action(BevelButton&) {
+    ShowURL(EditField2().Text());
+}
 
 void MainWindow::BevelButton3_Action(BevelButton&) {
-  Clipboard clipboard;
-  clipboard.SetText(EditField3().Text());
-  clipboard.Close();
+    Clipboard clipboard;
+    clipboard.SetText(EditField3().Text());
+    clipboard.Close();
 }
 
 void MainWindow::BevelButton4_Action(BevelButton&) {
-  Clipboard clipboard;
-  clipboard.SetText(EditField4().Text());
-  clipboard.Close();
+    Clipboard clipboard;
+    clipboard.SetText(EditField4().Text());
+    clipboard.Close();
 }

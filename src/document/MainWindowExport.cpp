@@ -19,90 +19,94 @@ constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDe
 }  // namespace
 
 bool MainWindow::_FileExport_Action() {
-  if (key.isEmpty()) {
-    ExportFile(Title(), true);
+    if (key.isEmpty()) {
+        ExportFile(Title(), true);
+        return false;
+    }
+    Password& dialog = Password::Instance();
+    dialog.ShowModal();
+    if (dialog.ButtonPressed == QLatin1String("yes")) {
+        if (dialog.EditField1().Text() == key)
+            ExportFile(Title(), true);
+        else
+            MsgBox(QStringLiteral("Wrong Password!"));
+    }
+    dialog.Close();
     return false;
-  }
-  Password& dialog = Password::Instance();
-  dialog.ShowModal();
-  if (dialog.ButtonPressed == QLatin1String("yes")) {
-    if (dialog.EditField1().Text() == key)
-      ExportFile(Title(), true);
-    else
-      MsgBox(QStringLiteral("Wrong Password!"));
-  }
-  dialog.Close();
-  return false;
 }
 
 bool MainWindow::ExportFile(const QString& name, bool forceDialog) {
-  // The export always asks for its file, so that it never lands on the
-  // document's own file unasked.
-  Q_UNUSED(forceDialog);
-  // Ends the edit in progress, so that the last change is exported too.
-  ListBox1().SetFocus();
+    // The export always asks for its file, so that it never lands on the
+    // document's own file unasked.
+    Q_UNUSED(forceDialog);
+    // Ends the edit in progress, so that the last change is exported too.
+    ListBox1().SetFocus();
 
-  const DocumentWriteResult encoded = EntryEncoding::Encode(myArray, entry);
-  RegEx extension;
-  extension.SearchPattern = QStringLiteral(".brimel");
-  QString proposed = name;
-  if (extension.Search(proposed)) proposed = extension.Replace(proposed);
-  proposed += QStringLiteral(".tsv");
-  if (!encoded.ok()) {
-    MsgBox(SaveMessages::ExportFailed(proposed, UnencodableReason(encoded)));
-    return false;
-  }
+    const DocumentWriteResult encoded = EntryEncoding::Encode(myArray, entry);
+    RegEx extension;
+    extension.SearchPattern = QStringLiteral(".brimel");
+    QString proposed = name;
+    if (extension.Search(proposed))
+        proposed = extension.Replace(proposed);
+    proposed += QStringLiteral(".tsv");
+    if (!encoded.ok()) {
+        MsgBox(SaveMessages::ExportFailed(proposed, UnencodableReason(encoded)));
+        return false;
+    }
 
-  // Document is not touched: the export file is held apart from it.
-  const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed);
-  if (!file) return false;
-  if (!Document.IsNull() && *file == Document) {
-    MsgBox(SaveMessages::ExportFailed(file->Name(),
-                                      QStringLiteral("that is the document itself. Choose another file.")));
-    return false;
-  }
-  return WriteExport(*file);
+    // Document is not touched: the export file is held apart from it.
+    const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed);
+    if (!file)
+        return false;
+    if (!Document.IsNull() && *file == Document) {
+        MsgBox(SaveMessages::ExportFailed(file->Name(),
+                                          QStringLiteral("that is the document itself. Choose another file.")));
+        return false;
+    }
+    return WriteExport(*file);
 }
 
 bool MainWindow::WriteExport(const FolderItem& file) {
-  QByteArray text;
-  QByteArray field;
-  // Room for every cell at its longest, its separator included.
-  text.reserve(qsizetype(entry) * kEntryColumnCount * (kCellLimit + 1));
-  for (int row = 0; row < entry; ++row) {
-    for (int col = 0; col < kEntryColumnCount; ++col) {
-      MacRoman::Encode(ConvertToExportFormat(myArray[size_t(row)][size_t(col)]), &field);
-      text += field;
-      text += col < kEntryColumnCount - 1 ? '\t' : '\r';
+    QByteArray text;
+    QByteArray field;
+    // Room for every cell at its longest, its separator included.
+    text.reserve(qsizetype(entry) * kEntryColumnCount * (kCellLimit + 1));
+    for (int row = 0; row < entry; ++row) {
+        for (int col = 0; col < kEntryColumnCount; ++col) {
+            MacRoman::Encode(ConvertToExportFormat(myArray[size_t(row)][size_t(col)]), &field);
+            text += field;
+            text += col < kEntryColumnCount - 1 ? '\t' : '\r';
+        }
     }
-  }
 
-  // Every password stands in clear in it: for its owner's eyes only, also
-  // when it replaces an older file (whose mode the new one would take over).
-  if (file.Exists()) QFile::setPermissions(file.NativePath(), kOwnerOnly);
-  QString error;
-  std::unique_ptr<BinaryStream> stream = file.CreateBinaryFile(QString(), &error);
-  bool written = stream != nullptr;
-  if (written) {
-    stream->Write(text);
-    written = stream->Close(&error);
-  }
-  if (!written) {
-    MsgBox(SaveMessages::ExportFailed(file.Name(), error.isEmpty() ? QStringLiteral("unknown error.") : error));
-    return false;
-  }
-  QFile::setPermissions(file.NativePath(), kOwnerOnly);
-  return true;
+    // Every password stands in clear in it: for its owner's eyes only, also
+    // when it replaces an older file (whose mode the new one would take over).
+    if (file.Exists())
+        QFile::setPermissions(file.NativePath(), kOwnerOnly);
+    QString error;
+    std::unique_ptr<BinaryStream> stream = file.CreateBinaryFile(QString(), &error);
+    bool written = stream != nullptr;
+    if (written) {
+        stream->Write(text);
+        written = stream->Close(&error);
+    }
+    if (!written) {
+        MsgBox(SaveMessages::ExportFailed(file.Name(), error.isEmpty() ? QStringLiteral("unknown error.") : error));
+        return false;
+    }
+    QFile::setPermissions(file.NativePath(), kOwnerOnly);
+    return true;
 }
 
 QString MainWindow::ConvertToExportFormat(const QString& s) {
-  // Most cells hold no line break: they go out as they stand, without a
-  // pattern compiled for each of a full document's 50005 cells.
-  if (!s.contains(QLatin1Char('\r')) && !s.contains(QLatin1Char('\n'))) return s;
-  RegEx lineBreaks;
-  lineBreaks.Options.ReplaceAllMatches = true;
-  lineBreaks.Options.DotMatchAll = false;
-  lineBreaks.SearchPattern = QStringLiteral("[\\r\\n]");
-  lineBreaks.ReplacementPattern = QStringLiteral(" ");
-  return lineBreaks.Replace(s);
+    // Most cells hold no line break: they go out as they stand, without a
+    // pattern compiled for each of a full document's 50005 cells.
+    if (!s.contains(QLatin1Char('\r')) && !s.contains(QLatin1Char('\n')))
+        return s;
+    RegEx lineBreaks;
+    lineBreaks.Options.ReplaceAllMatches = true;
+    lineBreaks.Options.DotMatchAll = false;
+    lineBreaks.SearchPattern = QStringLiteral("[\\r\\n]");
+    lineBreaks.ReplacementPattern = QStringLiteral(" ");
+    return lineBreaks.Replace(s);
 }

@@ -11,102 +11,107 @@
 #include "framework/ui/TextField.h"
 
 bool MainWindow::_FileSave_Action() {
-  SaveFile(Title(), false);
-  return false;
+    SaveFile(Title(), false);
+    return false;
 }
 
 bool MainWindow::_FileSaveAs_Action() {
-  if (key.isEmpty()) {
-    getNewKey = true;
-    SaveFile(Title(), true);
-    return false;
-  }
-  Password& dialog = Password::Instance();
-  dialog.ShowModal();
-  if (dialog.ButtonPressed == QLatin1String("yes")) {
-    if (dialog.EditField1().Text() == key) {
-      getNewKey = true;
-      SaveFile(Title(), true);
-    } else {
-      MsgBox(QStringLiteral("Wrong Password!"));
+    if (key.isEmpty()) {
+        getNewKey = true;
+        SaveFile(Title(), true);
+        return false;
     }
-  }
-  // Only now: the dialog stays open, hidden, while the save runs.
-  dialog.Close();
-  return false;
+    Password& dialog = Password::Instance();
+    dialog.ShowModal();
+    if (dialog.ButtonPressed == QLatin1String("yes")) {
+        if (dialog.EditField1().Text() == key) {
+            getNewKey = true;
+            SaveFile(Title(), true);
+        } else {
+            MsgBox(QStringLiteral("Wrong Password!"));
+        }
+    }
+    // Only now: the dialog stays open, hidden, while the save runs.
+    dialog.Close();
+    return false;
 }
 
 bool MainWindow::SaveFile(const QString& name, bool forceDialog) {
-  // Ends the edit in progress (leaving the title field sorts the entries).
-  ListBox1().SetFocus();
+    // Ends the edit in progress (leaving the title field sorts the entries).
+    ListBox1().SetFocus();
 
-  bool cancelled = false;
-  FolderItem target = Document;
-  QString targetKey = key;
-  bool chosen = false;
+    bool cancelled = false;
+    FolderItem target = Document;
+    QString targetKey = key;
+    bool chosen = false;
 
-  if (Document.IsNull() || key.isEmpty() || forceDialog) {
-    // Say so before the user types a password and picks a file for nothing.
-    if (!CanStoreEntries(Document.IsNull() ? name : Document.Name())) {
-      getNewKey = false;
-      return false;
+    if (Document.IsNull() || key.isEmpty() || forceDialog) {
+        // Say so before the user types a password and picks a file for nothing.
+        if (!CanStoreEntries(Document.IsNull() ? name : Document.Name())) {
+            getNewKey = false;
+            return false;
+        }
+        if (key.isEmpty() || getNewKey) {
+            Password2& dialog = Password2::Instance();
+            dialog.ShowModal();
+            if (dialog.ButtonPressed == QLatin1String("Enter"))
+                targetKey = dialog.EditField1().Text();
+            else
+                cancelled = true;
+            dialog.Close();
+        }
+        if (!cancelled) {
+            RegEx extension;
+            extension.SearchPattern = QStringLiteral(".brimel");
+            const QString proposed = extension.Search(Title()) ? name : name + QStringLiteral(".brimel");
+            const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed);
+            if (file) {
+                target = *file;
+                chosen = true;
+            } else {
+                cancelled = true;
+            }
+        }
     }
-    if (key.isEmpty() || getNewKey) {
-      Password2& dialog = Password2::Instance();
-      dialog.ShowModal();
-      if (dialog.ButtonPressed == QLatin1String("Enter"))
-        targetKey = dialog.EditField1().Text();
-      else
-        cancelled = true;
-      dialog.Close();
-    }
-    if (!cancelled) {
-      RegEx extension;
-      extension.SearchPattern = QStringLiteral(".brimel");
-      const QString proposed = extension.Search(Title()) ? name : name + QStringLiteral(".brimel");
-      const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed);
-      if (file) {
-        target = *file;
-        chosen = true;
-      } else {
-        cancelled = true;
-      }
-    }
-  }
-  getNewKey = false;
+    getNewKey = false;
 
-  if (target.IsNull() || cancelled) return false;
-  // The window takes the new file and password only once they hold the document.
-  if (!WriteDocument(target, targetKey)) return false;
-  if (chosen) {
-    SetTitle(target.Name());
-    Document = target;
-    key = targetKey;
-  }
-  TextHasChanged = false;
-  SetWindowModified(*this, false);
-  return true;
+    if (target.IsNull() || cancelled)
+        return false;
+    // The window takes the new file and password only once they hold the document.
+    if (!WriteDocument(target, targetKey))
+        return false;
+    if (chosen) {
+        SetTitle(target.Name());
+        Document = target;
+        key = targetKey;
+    }
+    TextHasChanged = false;
+    SetWindowModified(*this, false);
+    return true;
 }
 
 bool MainWindow::WriteDocument(const FolderItem& file, const QString& password) {
-  inrc4 = std::make_unique<RC4>();
-  const WindowPlacement placement{Left(), Top(), Width(), Height()};
-  const DocumentWriteResult result = DocumentWriter::WriteFile(file, *inrc4, password, myArray, entry, placement);
-  if (result.ok()) return true;
-  QString reason = result.error;
-  if (result.status == DocumentWriteResult::Status::UnencodableCell) reason = UnencodableReason(result);
-  MsgBox(SaveMessages::SaveFailed(file.Name(), reason));
-  return false;
+    inrc4 = std::make_unique<RC4>();
+    const WindowPlacement placement{Left(), Top(), Width(), Height()};
+    const DocumentWriteResult result = DocumentWriter::WriteFile(file, *inrc4, password, myArray, entry, placement);
+    if (result.ok())
+        return true;
+    QString reason = result.error;
+    if (result.status == DocumentWriteResult::Status::UnencodableCell)
+        reason = UnencodableReason(result);
+    MsgBox(SaveMessages::SaveFailed(file.Name(), reason));
+    return false;
 }
 
 bool MainWindow::CanStoreEntries(const QString& fileName) {
-  const DocumentWriteResult result = EntryEncoding::Encode(myArray, entry);
-  if (result.ok()) return true;
-  MsgBox(SaveMessages::SaveFailed(fileName, UnencodableReason(result)));
-  return false;
+    const DocumentWriteResult result = EntryEncoding::Encode(myArray, entry);
+    if (result.ok())
+        return true;
+    MsgBox(SaveMessages::SaveFailed(fileName, UnencodableReason(result)));
+    return false;
 }
 
 QString MainWindow::UnencodableReason(const DocumentWriteResult& result) const {
-  return SaveMessages::UnencodableCell(CellText(result.row, EntryColumn::Title), result.row, result.column,
-                                       EntryEncoding::BadCharacter(myArray, result));
+    return SaveMessages::UnencodableCell(CellText(result.row, EntryColumn::Title), result.row, result.column,
+                                         EntryEncoding::BadCharacter(myArray, result));
 }

@@ -5,61 +5,68 @@
 #include "framework/ui/TextField.h"
 #include "framework/ui/Timer.h"
 
-void MainWindow::EditField6_GotFocus(TextField&) { Timer1().SetEnabled(true); }
+void MainWindow::EditField6_GotFocus(TextField&) {
+    Timer1().SetEnabled(true);
+}
 
 bool MainWindow::EditField6_KeyDown(TextField&, const QString&) {
-  Timer1().Reset();
-  return false;
+    Timer1().Reset();
+    return false;
 }
 
 void MainWindow::EditField6_TextChange(TextField& sender) {
-  if (sender.Text() != QString()) ShowSearchResult();
+    if (sender.Text() != QString())
+        ShowSearchResult();
 }
 
 void MainWindow::EditField6_LostFocus(TextField& sender) {
-  sender.SetText(QString());
-  Timer1().SetEnabled(false);
+    sender.SetText(QString());
+    Timer1().SetEnabled(false);
 }
 
-void MainWindow::Timer1_Action(::Timer&) { EditField6().SetText(QString()); }
+void MainWindow::Timer1_Action(::Timer&) {
+    EditField6().SetText(QString());
+}
 
 void MainWindow::ShowSearchResult() {
-  Listbox& list = ListBox1();
-  TextField& buffer = EditField6();
-  // One pattern serves every row of the search.
-  RegEx re;
-  re.Options.CaseSensitive = false;
-  const int remembered = list.ListIndex();
-  // Deselecting every row in ascending order: a row not selected delivers
-  // nothing, so the pass starts at the lowest selected row and ends with the
-  // last selected one.
-  for (int row = list.ListIndex(); row >= 0 && row < entry && list.SelCount() > 0; ++row)
-    if (list.Selected(row)) list.SetSelected(row, false);
-  re.SearchPattern = QStringLiteral(" ") + EscapeSpecialCharacters(buffer.Text());
-  const QString blank = QStringLiteral(" ");
-  QString target;
-  for (int i = 0; i < entry; ++i) {
-    // The title in its stored form: the text MacRoman would give back.
-    target = blank;
-    target += CellText(i, EntryColumn::Title).normalized(QString::NormalizationForm_C);
-    if (re.Search(target) && buffer.Text() != QString()) {
-      list.SetSelected(i, true);
-      list.SetListIndex(i);
-      return;
+    Listbox& list = ListBox1();
+    TextField& buffer = EditField6();
+    // One pattern serves every row of the search.
+    RegEx re;
+    re.Options.CaseSensitive = false;
+    const int remembered = list.ListIndex();
+    // Deselecting every row in ascending order: a row not selected delivers
+    // nothing, so the pass starts at the lowest selected row and ends with the
+    // last selected one.
+    for (int row = list.ListIndex(); row >= 0 && row < entry && list.SelCount() > 0; ++row)
+        if (list.Selected(row))
+            list.SetSelected(row, false);
+    re.SearchPattern = QStringLiteral(" ") + EscapeSpecialCharacters(buffer.Text());
+    const QString blank = QStringLiteral(" ");
+    QString target;
+    for (int i = 0; i < entry; ++i) {
+        // The title in its stored form: the text MacRoman would give back.
+        target = blank;
+        target += CellText(i, EntryColumn::Title).normalized(QString::NormalizationForm_C);
+        if (re.Search(target) && buffer.Text() != QString()) {
+            list.SetSelected(i, true);
+            list.SetListIndex(i);
+            return;
+        }
     }
-  }
-  list.SetSelected(remembered, true);
-  list.SetListIndex(remembered);
+    list.SetSelected(remembered, true);
+    list.SetListIndex(remembered);
 }
 
 QString MainWindow::EscapeSpecialCharacters(const QString& s) {
-  static const QString special = QStringLiteral("\"'$()\\?*+.^-[]|{}");
-  QString result;
-  result.reserve(s.size() * 2);
-  // All 17 lie in the Basic Latin block, so no half of a surrogate pair matches.
-  for (const QChar c : s) {
-    if (special.contains(c)) result += QLatin1Char('\\');
-    result += c;
-  }
-  return result;
+    static const QString special = QStringLiteral("\"'$()\\?*+.^-[]|{}");
+    QString result;
+    result.reserve(s.size() * 2);
+    // All 17 lie in the Basic Latin block, so no half of a surrogate pair matches.
+    for (const QChar c : s) {
+        if (special.contains(c))
+            result += QLatin1Char('\\');
+        result += c;
+    }
+    return result;
 }

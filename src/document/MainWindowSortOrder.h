@@ -8,11 +8,11 @@
 // work. Equal keys are never swapped directly, yet their order changes as
 // smaller keys pass through them, and the result keeps exactly that order.
 class MainWindowSortOrder {
- public:
-  // keys: the rows' sort keys (bytewise order). Returns for each final
-  // position the index of the row that ends there.
-  static std::vector<int> Compute(const std::vector<QByteArray>& keys);
+public:
+    // keys: the rows' sort keys (bytewise order). Returns for each final
+    // position the index of the row that ends there.
+    static std::vector<int> Compute(const std::vector<QByteArray>& keys);
 
-  // Whether no key is smaller than one before it: then the sort swaps nothing.
-  static bool IsInOrder(const std::vector<QByteArray>& keys);
+    // Whether no key is smaller than one before it: then the sort swaps nothing.
+    static bool IsInOrder(const std::vector<QByteArray>& keys);
 };

@@ -17,6 +17,5 @@ public:
     static QString ExportFailed(const QString& fileName, const QString& reason);
     // Why a cell cannot be stored: names the entry by its title, the field and
     // the character.
-    static QString UnencodableCell(const QString& entryTitle, int row, EntryColumn column,
-                                   const QString& character);
+    static QString UnencodableCell(const QString& entryTitle, int row, EntryColumn column, const QString& character);
 };

@@ -6,33 +6,45 @@
 
 // Each type greys out the options it ignores; a greyed box keeps its check mark.
 void GeneratePwd::SetOptionsEnabled(bool mixedCase, bool allowDuplicates, bool includeSymbols) {
-  CheckBox1()->SetEnabled(mixedCase);
-  CheckBox2()->SetEnabled(allowDuplicates);
-  CheckBox3()->SetEnabled(includeSymbols);
+    CheckBox1()->SetEnabled(mixedCase);
+    CheckBox2()->SetEnabled(allowDuplicates);
+    CheckBox3()->SetEnabled(includeSymbols);
 }
 
-void GeneratePwd::RadioButton1_Action() { SetOptionsEnabled(true, true, true); }
+void GeneratePwd::RadioButton1_Action() {
+    SetOptionsEnabled(true, true, true);
+}
 
-void GeneratePwd::RadioButton2_Action() { SetOptionsEnabled(false, true, true); }
+void GeneratePwd::RadioButton2_Action() {
+    SetOptionsEnabled(false, true, true);
+}
 
-void GeneratePwd::RadioButton3_Action() { SetOptionsEnabled(true, true, true); }
+void GeneratePwd::RadioButton3_Action() {
+    SetOptionsEnabled(true, true, true);
+}
 
-void GeneratePwd::RadioButton4_Action() { SetOptionsEnabled(false, true, false); }
+void GeneratePwd::RadioButton4_Action() {
+    SetOptionsEnabled(false, true, false);
+}
 
-void GeneratePwd::RadioButton5_Action() { SetOptionsEnabled(false, true, false); }
+void GeneratePwd::RadioButton5_Action() {
+    SetOptionsEnabled(false, true, false);
+}
 
 void GeneratePwd::UpDownArrows1_Down() {
-  const double v = Val(EditField1()->Text());
-  if (1 < v) EditField1()->SetText(Str(v - 1));
+    const double v = Val(EditField1()->Text());
+    if (1 < v)
+        EditField1()->SetText(Str(v - 1));
 }
 
 void GeneratePwd::UpDownArrows1_Up() {
-  const double v = Val(EditField1()->Text());
-  if (v < kMaxLength) EditField1()->SetText(Str(v + 1));
+    const double v = Val(EditField1()->Text());
+    if (v < kMaxLength)
+        EditField1()->SetText(Str(v + 1));
 }
 
 void GeneratePwd::BevelButton1_Action() {
-  Clipboard clipboard;
-  clipboard.SetText(EditField2()->Text());
-  clipboard.Close();
+    Clipboard clipboard;
+    clipboard.SetText(EditField2()->Text());
+    clipboard.Close();
 }

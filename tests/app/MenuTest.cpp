@@ -8,19 +8,20 @@
 namespace {
 
 QStringList Texts(const MenuItem& parent) {
-  QStringList texts;
-  for (int i = 0; i < parent.Count(); ++i) texts << parent.Item(i)->Text();
-  return texts;
+    QStringList texts;
+    for (int i = 0; i < parent.Count(); ++i)
+        texts << parent.Item(i)->Text();
+    return texts;
 }
 
 struct ItemCase {
-  const char* menu;
-  const char* name;
-  const char* text;
-  const char* shortcut;  // in the framework's notation
-  const char* qtKeys;    // as Qt shows it on Linux; "" for none
-  bool autoEnable;
-  MenuItem::Role role;
+    const char* menu;
+    const char* name;
+    const char* text;
+    const char* shortcut;  // in the framework's notation
+    const char* qtKeys;    // as Qt shows it on Linux; "" for none
+    bool autoEnable;
+    MenuItem::Role role;
 };
 
 // Every item, in menu order.
@@ -51,113 +52,125 @@ const ItemCase kItems[] = {
 using ProgramMenuTest = AppTest;
 
 TEST_F(ProgramMenuTest, TheBarHoldsFiveMenusLeftToRight) {
-  Menu& bar = Menu::Instance();
-  EXPECT_EQ(Texts(bar), (QStringList{"File", "Edit", "Tools", "Pay for Brimel", "Help"}));
-  const struct {
-    const char* name;
-    bool autoEnable;
-  } menus[] = {{"UntitledMenu2", false}, {"UntitledMenu0", false}, {"ToolsMenu", true}, {"PayforBrimelMenu", false},
-               {"HelpMenu", true}};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(bar.Item(i)->Name(), menus[i].name);
-    EXPECT_EQ(bar.Item(i)->AutoEnable(), menus[i].autoEnable) << menus[i].name;
-    EXPECT_TRUE(bar.Item(i)->KeyboardShortcut().isEmpty());
-  }
-  EXPECT_EQ(Texts(*bar.Child("UntitledMenu2")),
-            (QStringList{"New", "Open", "Close", "Save", "Save As", "-", "Export as Cleartext", "Quit"}));
+    Menu& bar = Menu::Instance();
+    EXPECT_EQ(Texts(bar), (QStringList{"File", "Edit", "Tools", "Pay for Brimel", "Help"}));
+    const struct {
+        const char* name;
+        bool autoEnable;
+    } menus[] = {{"UntitledMenu2", false},
+                 {"UntitledMenu0", false},
+                 {"ToolsMenu", true},
+                 {"PayforBrimelMenu", false},
+                 {"HelpMenu", true}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(bar.Item(i)->Name(), menus[i].name);
+        EXPECT_EQ(bar.Item(i)->AutoEnable(), menus[i].autoEnable) << menus[i].name;
+        EXPECT_TRUE(bar.Item(i)->KeyboardShortcut().isEmpty());
+    }
+    EXPECT_EQ(Texts(*bar.Child("UntitledMenu2")),
+              (QStringList{"New", "Open", "Close", "Save", "Save As", "-", "Export as Cleartext", "Quit"}));
 }
 
 TEST_F(ProgramMenuTest, EveryItemHasItsNameTextShortcutEnablingAndPlace) {
-  Menu& bar = Menu::Instance();
-  std::map<QString, int> position;
-  int items = 0;
-  for (const ItemCase& c : kItems) {
-    MenuItem* menu = bar.Child(c.menu);
-    ASSERT_NE(menu, nullptr) << c.menu;
-    MenuItem* item = menu->Item(position[c.menu]++);
-    ASSERT_NE(item, nullptr) << c.name;
-    ++items;
-    EXPECT_EQ(item->Name(), c.name);
-    EXPECT_EQ(item->Text(), c.text) << c.name;
-    EXPECT_EQ(item->KeyboardShortcut(), c.shortcut) << c.name;
-    EXPECT_EQ(QKeySequence(MenuItem::QtShortcut(item->KeyboardShortcut())).toString(QKeySequence::PortableText),
-              c.qtKeys)
-        << c.name;
-    EXPECT_EQ(item->AutoEnable(), c.autoEnable) << c.name;
-    EXPECT_EQ(item->ItemRole(), c.role) << c.name;
-  }
-  int built = 0;
-  for (int i = 0; i < bar.Count(); ++i) built += bar.Item(i)->Count();
-  EXPECT_EQ(built, items);
+    Menu& bar = Menu::Instance();
+    std::map<QString, int> position;
+    int items = 0;
+    for (const ItemCase& c : kItems) {
+        MenuItem* menu = bar.Child(c.menu);
+        ASSERT_NE(menu, nullptr) << c.menu;
+        MenuItem* item = menu->Item(position[c.menu]++);
+        ASSERT_NE(item, nullptr) << c.name;
+        ++items;
+        EXPECT_EQ(item->Name(), c.name);
+        EXPECT_EQ(item->Text(), c.text) << c.name;
+        EXPECT_EQ(item->KeyboardShortcut(), c.shortcut) << c.name;
+        EXPECT_EQ(QKeySequence(MenuItem::QtShortcut(item->KeyboardShortcut())).toString(QKeySequence::PortableText),
+                  c.qtKeys)
+            << c.name;
+        EXPECT_EQ(item->AutoEnable(), c.autoEnable) << c.name;
+        EXPECT_EQ(item->ItemRole(), c.role) << c.name;
+    }
+    int built = 0;
+    for (int i = 0; i < bar.Count(); ++i)
+        built += bar.Item(i)->Count();
+    EXPECT_EQ(built, items);
 }
 
 TEST_F(ProgramMenuTest, TheBarIsBuiltOnceAndTheAccessorsFindTheSameItems) {
-  Menu& bar = Menu::Instance();
-  EXPECT_EQ(&Menu::Instance(), &bar);
-  EXPECT_EQ(bar.Count(), 5);
-  const struct {
-    MenuItem* (*accessor)();
-    const char* name;
-  } accessors[] = {{FileNew, "FileNew"},       {FileOpen, "FileOpen"},     {AppleAbout, "AppleAbout"},
-                   {PayforBrimelInformation, "PayforBrimelInformation"}, {EditSelectAll, "EditSelectAll"},
-                   {FileSave, "FileSave"},     {FileSaveAs, "FileSaveAs"}, {FileExport, "FileExport"},
-                   {FileClose, "FileClose"}};
-  for (const auto& a : accessors) {
-    MenuItem* item = a.accessor();
-    ASSERT_NE(item, nullptr) << a.name;
-    EXPECT_EQ(item->Name(), a.name);
-    EXPECT_EQ(a.accessor(), item);
-    EXPECT_EQ(bar.Lookup(a.name), item);
-  }
+    Menu& bar = Menu::Instance();
+    EXPECT_EQ(&Menu::Instance(), &bar);
+    EXPECT_EQ(bar.Count(), 5);
+    const struct {
+        MenuItem* (*accessor)();
+        const char* name;
+    } accessors[] = {{FileNew, "FileNew"},
+                     {FileOpen, "FileOpen"},
+                     {AppleAbout, "AppleAbout"},
+                     {PayforBrimelInformation, "PayforBrimelInformation"},
+                     {EditSelectAll, "EditSelectAll"},
+                     {FileSave, "FileSave"},
+                     {FileSaveAs, "FileSaveAs"},
+                     {FileExport, "FileExport"},
+                     {FileClose, "FileClose"}};
+    for (const auto& a : accessors) {
+        MenuItem* item = a.accessor();
+        ASSERT_NE(item, nullptr) << a.name;
+        EXPECT_EQ(item->Name(), a.name);
+        EXPECT_EQ(a.accessor(), item);
+        EXPECT_EQ(bar.Lookup(a.name), item);
+    }
 }
 
 TEST_F(ProgramMenuTest, WithNoWindowOnlyTheApplicationsItemsAreEnabled) {
-  ASSERT_EQ(Window::Frontmost(), nullptr);
-  Menu& bar = Menu::Instance();
-  bar.EnableMenuItems();
-  const QStringList enabled{"FileNew",          "FileOpen",    "AppleAbout",     "PayforBrimelInformation",
-                            "FileQuit",         "ToolsGeneratePassword",          "HelpVisitWebsite",
-                            "HelpReadFAQ",      "HelpEMailAuthor"};
-  for (const ItemCase& c : kItems) {
-    if (QString(c.text) == "-") continue;
-    EXPECT_EQ(bar.Lookup(c.name)->Enabled(), enabled.contains(c.name)) << c.name;
-  }
-  // Each menu is usable while any of its items is.
-  for (const char* menu : {"UntitledMenu2", "ToolsMenu", "PayforBrimelMenu", "HelpMenu"})
-    EXPECT_TRUE(bar.Child(menu)->Enabled()) << menu;
-  EXPECT_FALSE(bar.Child("UntitledMenu0")->Enabled());
+    ASSERT_EQ(Window::Frontmost(), nullptr);
+    Menu& bar = Menu::Instance();
+    bar.EnableMenuItems();
+    const QStringList enabled{"FileNew",          "FileOpen",
+                              "AppleAbout",       "PayforBrimelInformation",
+                              "FileQuit",         "ToolsGeneratePassword",
+                              "HelpVisitWebsite", "HelpReadFAQ",
+                              "HelpEMailAuthor"};
+    for (const ItemCase& c : kItems) {
+        if (QString(c.text) == "-")
+            continue;
+        EXPECT_EQ(bar.Lookup(c.name)->Enabled(), enabled.contains(c.name)) << c.name;
+    }
+    // Each menu is usable while any of its items is.
+    for (const char* menu : {"UntitledMenu2", "ToolsMenu", "PayforBrimelMenu", "HelpMenu"})
+        EXPECT_TRUE(bar.Child(menu)->Enabled()) << menu;
+    EXPECT_FALSE(bar.Child("UntitledMenu0")->Enabled());
 }
 
 TEST_F(ProgramMenuTest, ADocumentWindowInFrontAddsItsOwnItems) {
-  app->DeliverLaunchEvents({});
-  MainWindow& w = *DocumentWindows().front();
-  Menu& bar = Menu::Instance();
-  bar.EnableMenuItems();
-  for (const char* name : {"FileNew", "FileOpen", "FileClose", "FileSaveAs", "FileExport", "EditSelectAll"})
-    EXPECT_TRUE(bar.Lookup(name)->Enabled()) << name;
-  EXPECT_FALSE(bar.Lookup("FileSave")->Enabled()) << "not modified yet";
-  EXPECT_TRUE(bar.IsAttachedTo(w.Widget()));
+    app->DeliverLaunchEvents({});
+    MainWindow& w = *DocumentWindows().front();
+    Menu& bar = Menu::Instance();
+    bar.EnableMenuItems();
+    for (const char* name : {"FileNew", "FileOpen", "FileClose", "FileSaveAs", "FileExport", "EditSelectAll"})
+        EXPECT_TRUE(bar.Lookup(name)->Enabled()) << name;
+    EXPECT_FALSE(bar.Lookup("FileSave")->Enabled()) << "not modified yet";
+    EXPECT_TRUE(bar.IsAttachedTo(w.Widget()));
 }
 
 TEST_F(ProgramMenuTest, EditItemsActOnTheFocusedTextField) {
-  app->DeliverLaunchEvents({});
-  MainWindow& w = *DocumentWindows().front();
-  UiDriver::Activate(w);
-  UiDriver::Click(w.EditField2());
-  UiDriver::Type(w.EditField2(), "abc");
-  Menu& bar = Menu::Instance();
-  bar.EnableMenuItems();
-  for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
-    EXPECT_TRUE(bar.Lookup(name)->Enabled()) << name;
+    app->DeliverLaunchEvents({});
+    MainWindow& w = *DocumentWindows().front();
+    UiDriver::Activate(w);
+    UiDriver::Click(w.EditField2());
+    UiDriver::Type(w.EditField2(), "abc");
+    Menu& bar = Menu::Instance();
+    bar.EnableMenuItems();
+    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
+        EXPECT_TRUE(bar.Lookup(name)->Enabled()) << name;
 
-  bar.Choose("EditUndo");
-  EXPECT_NE(w.EditField2().Text(), "abc");
-  w.EditField2().SetText("abc");
-  w.EditField2().SetSelStart(0);
-  w.EditField2().SetSelLength(1);
-  bar.Choose("EditClear");
-  EXPECT_EQ(w.EditField2().Text(), "bc");
-  EXPECT_EQ(w.myArray[0][1], "bc") << "the edit reaches the entry";
+    bar.Choose("EditUndo");
+    EXPECT_NE(w.EditField2().Text(), "abc");
+    w.EditField2().SetText("abc");
+    w.EditField2().SetSelStart(0);
+    w.EditField2().SetSelLength(1);
+    bar.Choose("EditClear");
+    EXPECT_EQ(w.EditField2().Text(), "bc");
+    EXPECT_EQ(w.myArray[0][1], "bc") << "the edit reaches the entry";
 }
 
 }  // namespace

@@ -15,196 +15,201 @@ const std::vector<EntryRow> kTwoEntries = {
 };
 
 class OpenDocumentTest : public AppTest {
- protected:
-  // Opens path through File > Open, answering the password question.
-  void OpenWithPassword(const QString& path, const QString& password) {
-    desktop->AnswerOpen(path);
-    AnswerPassword(password);
-    EXPECT_FALSE(Menu::Instance().Choose("FileOpen"));
-  }
+protected:
+    // Opens path through File > Open, answering the password question.
+    void OpenWithPassword(const QString& path, const QString& password) {
+        desktop->AnswerOpen(path);
+        AnswerPassword(password);
+        EXPECT_FALSE(Menu::Instance().Choose("FileOpen"));
+    }
 
-  static EntryRow Shown(MainWindow& w) {
-    return EntryRow{w.EditField1().Text(), w.EditField2().Text(), w.EditField3().Text(), w.EditField4().Text(),
-                    w.EditField5().Text()};
-  }
+    static EntryRow Shown(MainWindow& w) {
+        return EntryRow{w.EditField1().Text(), w.EditField2().Text(), w.EditField3().Text(), w.EditField4().Text(),
+                        w.EditField5().Text()};
+    }
 };
 
 TEST_F(OpenDocumentTest, RightPasswordOpensTheDocumentWriteProtected) {
-  const QString path = WriteFile("Bank.brimel", Document("open sesame", CurrentRecords("40*60*639*376", kTwoEntries)));
-  OpenWithPassword(path, "open sesame");
+    const QString path =
+        WriteFile("Bank.brimel", Document("open sesame", CurrentRecords("40*60*639*376", kTwoEntries)));
+    OpenWithPassword(path, "open sesame");
 
-  ASSERT_EQ(DocumentWindows().size(), 1u);
-  MainWindow& w = *DocumentWindows().front();
-  EXPECT_EQ(desktop->openFilters, QStringList{QString()});
-  EXPECT_TRUE(desktop->messages.isEmpty());
-  EXPECT_EQ(w.Title(), "Bank.brimel");
-  EXPECT_EQ(w.Document, FolderItem(path));
-  EXPECT_EQ(w.key, "open sesame");
-  EXPECT_EQ(w.entry, 2);
-  EXPECT_EQ(w.myArray[0], kTwoEntries[0]);
-  EXPECT_EQ(w.myArray[1], kTwoEntries[1]);
-  ASSERT_EQ(w.ListBox1().ListCount(), 2);
-  EXPECT_EQ(w.ListBox1().List(0), "Bank");
-  EXPECT_EQ(w.ListBox1().List(1), "Mail");
-  EXPECT_EQ(w.ListBox1().ListIndex(), 0);
-  EXPECT_EQ(Shown(w), kTwoEntries[0]);
-  EXPECT_TRUE(w.Visible());
-  EXPECT_TRUE(w.EntriesAreLocked);
-  EXPECT_TRUE(w.EditField1().ReadOnly());
-  EXPECT_TRUE(w.EditField5().ReadOnly());
-  EXPECT_EQ(w.ToolbarItem4().Caption(), "Edit Off");
-  EXPECT_FALSE(w.TextHasChanged);
-  EXPECT_EQ(w.FocusControl(), &w.EditField6());
-  EXPECT_EQ(w.Left(), 40);
-  EXPECT_EQ(w.Top(), 60);
-  EXPECT_EQ(w.Width(), 639);
-  EXPECT_EQ(w.Height(), 376);
-  // The password dialog is closed after a right password: the next one is new.
-  EXPECT_TRUE(Password::Instance().ButtonPressed.isEmpty());
+    ASSERT_EQ(DocumentWindows().size(), 1u);
+    MainWindow& w = *DocumentWindows().front();
+    EXPECT_EQ(desktop->openFilters, QStringList{QString()});
+    EXPECT_TRUE(desktop->messages.isEmpty());
+    EXPECT_EQ(w.Title(), "Bank.brimel");
+    EXPECT_EQ(w.Document, FolderItem(path));
+    EXPECT_EQ(w.key, "open sesame");
+    EXPECT_EQ(w.entry, 2);
+    EXPECT_EQ(w.myArray[0], kTwoEntries[0]);
+    EXPECT_EQ(w.myArray[1], kTwoEntries[1]);
+    ASSERT_EQ(w.ListBox1().ListCount(), 2);
+    EXPECT_EQ(w.ListBox1().List(0), "Bank");
+    EXPECT_EQ(w.ListBox1().List(1), "Mail");
+    EXPECT_EQ(w.ListBox1().ListIndex(), 0);
+    EXPECT_EQ(Shown(w), kTwoEntries[0]);
+    EXPECT_TRUE(w.Visible());
+    EXPECT_TRUE(w.EntriesAreLocked);
+    EXPECT_TRUE(w.EditField1().ReadOnly());
+    EXPECT_TRUE(w.EditField5().ReadOnly());
+    EXPECT_EQ(w.ToolbarItem4().Caption(), "Edit Off");
+    EXPECT_FALSE(w.TextHasChanged);
+    EXPECT_EQ(w.FocusControl(), &w.EditField6());
+    EXPECT_EQ(w.Left(), 40);
+    EXPECT_EQ(w.Top(), 60);
+    EXPECT_EQ(w.Width(), 639);
+    EXPECT_EQ(w.Height(), 376);
+    // The password dialog is closed after a right password: the next one is new.
+    EXPECT_TRUE(Password::Instance().ButtonPressed.isEmpty());
 }
 
 TEST_F(OpenDocumentTest, TheOpenDocumentEventGivesTheSameWindowAsFileOpen) {
-  const QString path = WriteFile("Bank.brimel", Document("pw", CurrentRecords("40*60*639*376", kTwoEntries)));
-  OpenWithPassword(path, "pw");
-  AnswerPassword("pw");
-  app->Event_OpenDocument(FolderItem(path));
+    const QString path = WriteFile("Bank.brimel", Document("pw", CurrentRecords("40*60*639*376", kTwoEntries)));
+    OpenWithPassword(path, "pw");
+    AnswerPassword("pw");
+    app->Event_OpenDocument(FolderItem(path));
 
-  // The same file twice gives two independent windows.
-  const std::vector<MainWindow*> windows = DocumentWindows();
-  ASSERT_EQ(windows.size(), 2u);
-  for (MainWindow* w : windows) {
-    EXPECT_EQ(w->Title(), "Bank.brimel");
-    EXPECT_EQ(Titles(*w), (QStringList{"Bank", "Mail"}));
-    EXPECT_EQ(w->Left(), 40);
-    EXPECT_EQ(w->FocusControl(), &w->EditField6());
-  }
-  windows[0]->myArray[0][0] = "changed";
-  EXPECT_EQ(windows[1]->myArray[0][0], "Bank");
+    // The same file twice gives two independent windows.
+    const std::vector<MainWindow*> windows = DocumentWindows();
+    ASSERT_EQ(windows.size(), 2u);
+    for (MainWindow* w : windows) {
+        EXPECT_EQ(w->Title(), "Bank.brimel");
+        EXPECT_EQ(Titles(*w), (QStringList{"Bank", "Mail"}));
+        EXPECT_EQ(w->Left(), 40);
+        EXPECT_EQ(w->FocusControl(), &w->EditField6());
+    }
+    windows[0]->myArray[0][0] = "changed";
+    EXPECT_EQ(windows[1]->myArray[0][0], "Bank");
 }
 
 TEST_F(OpenDocumentTest, CancelledOpenDialogChangesNothing) {
-  const QString path = WriteFile("a.brimel", Document("pw", CurrentRecords("0*0*639*376", kTwoEntries)));
-  OpenWithPassword(path, "pw");
-  RC4* before = app->out.get();
-  ASSERT_NE(before, nullptr);
+    const QString path = WriteFile("a.brimel", Document("pw", CurrentRecords("0*0*639*376", kTwoEntries)));
+    OpenWithPassword(path, "pw");
+    RC4* before = app->out.get();
+    ASSERT_NE(before, nullptr);
 
-  desktop->CancelOpen();
-  EXPECT_FALSE(Menu::Instance().Choose("FileOpen"));
-  app->Event_OpenDocument(FolderItem());
+    desktop->CancelOpen();
+    EXPECT_FALSE(Menu::Instance().Choose("FileOpen"));
+    app->Event_OpenDocument(FolderItem());
 
-  EXPECT_EQ(DocumentWindows().size(), 1u);
-  EXPECT_EQ(app->out.get(), before);
+    EXPECT_EQ(DocumentWindows().size(), 1u);
+    EXPECT_EQ(app->out.get(), before);
 }
 
 TEST_F(OpenDocumentTest, CancelInThePasswordDialogClosesTheUnshownWindowSilently) {
-  const QString path = WriteFile("a.brimel", Document("pw", CurrentRecords("0*0*639*376", kTwoEntries)));
-  desktop->AnswerOpen(path);
-  CancelPassword();
-  Menu::Instance().Choose("FileOpen");
+    const QString path = WriteFile("a.brimel", Document("pw", CurrentRecords("0*0*639*376", kTwoEntries)));
+    desktop->AnswerOpen(path);
+    CancelPassword();
+    Menu::Instance().Choose("FileOpen");
 
-  EXPECT_TRUE(DocumentWindows().empty());
-  EXPECT_TRUE(desktop->messages.isEmpty());
-  // Left hidden, not closed: shown again as it was on the next open.
-  Password& dialog = Password::Instance();
-  EXPECT_FALSE(dialog.IsClosed());
-  EXPECT_FALSE(dialog.Visible());
-  EXPECT_EQ(dialog.ButtonPressed, "Cancel");
-  EXPECT_TRUE(dialog.EditField1().Text().isEmpty());
+    EXPECT_TRUE(DocumentWindows().empty());
+    EXPECT_TRUE(desktop->messages.isEmpty());
+    // Left hidden, not closed: shown again as it was on the next open.
+    Password& dialog = Password::Instance();
+    EXPECT_FALSE(dialog.IsClosed());
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_EQ(dialog.ButtonPressed, "Cancel");
+    EXPECT_TRUE(dialog.EditField1().Text().isEmpty());
 
-  OpenWithPassword(path, "pw");
-  EXPECT_EQ(DocumentWindows().size(), 1u);
+    OpenWithPassword(path, "pw");
+    EXPECT_EQ(DocumentWindows().size(), 1u);
 }
 
 TEST_F(OpenDocumentTest, WrongPasswordIsReportedOnceAfterTheWindowHasClosed) {
-  const QString path = WriteFile("a.brimel", Document("right", CurrentRecords("0*0*639*376", kTwoEntries)));
-  int windowsWhenShown = -1;
-  desktop->onMsgBox = [&](const QString&) { windowsWhenShown = static_cast<int>(DocumentWindows().size()); };
+    const QString path = WriteFile("a.brimel", Document("right", CurrentRecords("0*0*639*376", kTwoEntries)));
+    int windowsWhenShown = -1;
+    desktop->onMsgBox = [&](const QString&) { windowsWhenShown = static_cast<int>(DocumentWindows().size()); };
 
-  OpenWithPassword(path, "wrong");
-  EXPECT_EQ(desktop->messages, QStringList{"Wrong Password!"});
-  EXPECT_EQ(windowsWhenShown, 0);
-  EXPECT_TRUE(DocumentWindows().empty());
+    OpenWithPassword(path, "wrong");
+    EXPECT_EQ(desktop->messages, QStringList{"Wrong Password!"});
+    EXPECT_EQ(windowsWhenShown, 0);
+    EXPECT_TRUE(DocumentWindows().empty());
 
-  // No second attempt inside; opening again asks again.
-  OpenWithPassword(path, "right");
-  EXPECT_EQ(DocumentWindows().size(), 1u);
-  EXPECT_EQ(desktop->messages.size(), 1);
+    // No second attempt inside; opening again asks again.
+    OpenWithPassword(path, "right");
+    EXPECT_EQ(DocumentWindows().size(), 1u);
+    EXPECT_EQ(desktop->messages.size(), 1);
 }
 
 TEST_F(OpenDocumentTest, OlderFormatHasNoGeometryAndKeepsTheLayoutsPlace) {
-  // Where the platform puts a window the program does not place.
-  auto* reference = new MainWindow();
-  reference->Show();
-  const int left = reference->Left(), top = reference->Top(), width = reference->Width(), height = reference->Height();
-  reference->Close();
+    // Where the platform puts a window the program does not place.
+    auto* reference = new MainWindow();
+    reference->Show();
+    const int left = reference->Left(), top = reference->Top(), width = reference->Width(),
+              height = reference->Height();
+    reference->Close();
 
-  std::vector<QByteArray> records{"VUZIZEREV"};
-  for (const QString& cell : kTwoEntries[0]) records.push_back(testdoc::macRoman(cell));
-  const QString path = WriteFile("old.brimel", Document("pw", records));
-  OpenWithPassword(path, "pw");
+    std::vector<QByteArray> records{"VUZIZEREV"};
+    for (const QString& cell : kTwoEntries[0])
+        records.push_back(testdoc::macRoman(cell));
+    const QString path = WriteFile("old.brimel", Document("pw", records));
+    OpenWithPassword(path, "pw");
 
-  ASSERT_EQ(DocumentWindows().size(), 1u);
-  MainWindow& w = *DocumentWindows().front();
-  EXPECT_EQ(w.entry, 1);
-  EXPECT_EQ(w.myArray[0], kTwoEntries[0]);
-  EXPECT_EQ(w.Left(), left);
-  EXPECT_EQ(w.Top(), top);
-  EXPECT_EQ(w.Width(), width);
-  EXPECT_EQ(w.Height(), height);
+    ASSERT_EQ(DocumentWindows().size(), 1u);
+    MainWindow& w = *DocumentWindows().front();
+    EXPECT_EQ(w.entry, 1);
+    EXPECT_EQ(w.myArray[0], kTwoEntries[0]);
+    EXPECT_EQ(w.Left(), left);
+    EXPECT_EQ(w.Top(), top);
+    EXPECT_EQ(w.Width(), width);
+    EXPECT_EQ(w.Height(), height);
 }
 
 TEST_F(OpenDocumentTest, TheCommittedSamplesOfBothFormatsOpen) {
-  const struct {
-    const char* file;
-    int entries;
-  } cases[] = {{"current-2-entries.brimel", 2}, {"older-1-entry.brimel", 1}};
-  for (const auto& c : cases) {
-    OpenWithPassword(QStringLiteral(BRIMEL_TEST_DATA "/") + c.file, "fixture");
-    ASSERT_EQ(DocumentWindows().size(), 1u) << c.file;
-    MainWindow& w = *DocumentWindows().front();
-    EXPECT_EQ(w.Title(), c.file);
-    EXPECT_EQ(w.entry, c.entries) << c.file;
-    EXPECT_EQ(w.EditField1().Text(), QString::fromUtf8("Caf\xC3\xA9")) << c.file;
-    w.Close();
-    UiDriver::ProcessEvents();
-  }
-  EXPECT_TRUE(desktop->messages.isEmpty());
+    const struct {
+        const char* file;
+        int entries;
+    } cases[] = {{"current-2-entries.brimel", 2}, {"older-1-entry.brimel", 1}};
+    for (const auto& c : cases) {
+        OpenWithPassword(QStringLiteral(BRIMEL_TEST_DATA "/") + c.file, "fixture");
+        ASSERT_EQ(DocumentWindows().size(), 1u) << c.file;
+        MainWindow& w = *DocumentWindows().front();
+        EXPECT_EQ(w.Title(), c.file);
+        EXPECT_EQ(w.entry, c.entries) << c.file;
+        EXPECT_EQ(w.EditField1().Text(), QString::fromUtf8("Caf\xC3\xA9")) << c.file;
+        w.Close();
+        UiDriver::ProcessEvents();
+    }
+    EXPECT_TRUE(desktop->messages.isEmpty());
 }
 
 struct GeometryCase {
-  const char* geometry;
-  bool applied;
+    const char* geometry;
+    bool applied;
 };
 
-void PrintTo(const GeometryCase& c, std::ostream* os) { *os << c.geometry; }
+void PrintTo(const GeometryCase& c, std::ostream* os) {
+    *os << c.geometry;
+}
 
 class OpenGeometryTest : public OpenDocumentTest, public testing::WithParamInterface<GeometryCase> {};
 
 TEST_P(OpenGeometryTest, StoredPlaceIsTakenOnlyWithItsCornerOnTheMainScreen) {
-  desktop->screenWidth = 1024;
-  desktop->screenHeight = 768;
-  auto* reference = new MainWindow();
-  reference->Show();
-  const int layoutLeft = reference->Left(), layoutWidth = reference->Width();
-  reference->Close();
+    desktop->screenWidth = 1024;
+    desktop->screenHeight = 768;
+    auto* reference = new MainWindow();
+    reference->Show();
+    const int layoutLeft = reference->Left(), layoutWidth = reference->Width();
+    reference->Close();
 
-  const GeometryCase& c = GetParam();
-  const QString path = WriteFile("g.brimel", Document("pw", CurrentRecords(c.geometry, kTwoEntries)));
-  OpenWithPassword(path, "pw");
-  ASSERT_EQ(DocumentWindows().size(), 1u);
-  MainWindow& w = *DocumentWindows().front();
+    const GeometryCase& c = GetParam();
+    const QString path = WriteFile("g.brimel", Document("pw", CurrentRecords(c.geometry, kTwoEntries)));
+    OpenWithPassword(path, "pw");
+    ASSERT_EQ(DocumentWindows().size(), 1u);
+    MainWindow& w = *DocumentWindows().front();
 
-  const QList<QByteArray> pieces = QByteArray(c.geometry).split('*');
-  if (c.applied) {
-    EXPECT_EQ(w.Left(), pieces[0].toInt());
-    EXPECT_EQ(w.Top(), pieces[1].toInt());
-    EXPECT_EQ(w.Width(), pieces[2].toInt());
-    EXPECT_EQ(w.Height(), pieces[3].toInt());
-  } else {
-    EXPECT_EQ(w.Left(), layoutLeft);
-    EXPECT_EQ(w.Width(), layoutWidth);
-  }
-  EXPECT_EQ(w.entry, 2);
+    const QList<QByteArray> pieces = QByteArray(c.geometry).split('*');
+    if (c.applied) {
+        EXPECT_EQ(w.Left(), pieces[0].toInt());
+        EXPECT_EQ(w.Top(), pieces[1].toInt());
+        EXPECT_EQ(w.Width(), pieces[2].toInt());
+        EXPECT_EQ(w.Height(), pieces[3].toInt());
+    } else {
+        EXPECT_EQ(w.Left(), layoutLeft);
+        EXPECT_EQ(w.Width(), layoutWidth);
+    }
+    EXPECT_EQ(w.entry, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OpenGeometryTest,
@@ -218,87 +223,88 @@ INSTANTIATE_TEST_SUITE_P(Cases, OpenGeometryTest,
                                          ));
 
 TEST_F(OpenDocumentTest, AFileEndingInsideAnEntryKeepsThatEntry) {
-  std::vector<QByteArray> records = CurrentRecords("0*0*639*376", kTwoEntries);
-  records.resize(records.size() - 3);  // the second entry keeps its title and URL only
-  const QString path = WriteFile("cut.brimel", Document("pw", records));
-  OpenWithPassword(path, "pw");
+    std::vector<QByteArray> records = CurrentRecords("0*0*639*376", kTwoEntries);
+    records.resize(records.size() - 3);  // the second entry keeps its title and URL only
+    const QString path = WriteFile("cut.brimel", Document("pw", records));
+    OpenWithPassword(path, "pw");
 
-  ASSERT_EQ(DocumentWindows().size(), 1u);
-  MainWindow& w = *DocumentWindows().front();
-  EXPECT_EQ(w.entry, 2);
-  EXPECT_EQ(w.myArray[1], (EntryRow{"Mail", "", "", "", ""}));
-  EXPECT_EQ(w.ListBox1().List(1), "Mail");
+    ASSERT_EQ(DocumentWindows().size(), 1u);
+    MainWindow& w = *DocumentWindows().front();
+    EXPECT_EQ(w.entry, 2);
+    EXPECT_EQ(w.myArray[1], (EntryRow{"Mail", "", "", "", ""}));
+    EXPECT_EQ(w.ListBox1().List(1), "Mail");
 }
 
 TEST_F(OpenDocumentTest, ADocumentWithoutEntriesOpensWithNothingSelected) {
-  for (const auto& records : {std::vector<QByteArray>{"BRIMEL141", "10*20*639*376"}, std::vector<QByteArray>{"BRIMEL141"},
-                              std::vector<QByteArray>{"VUZIZEREV"}}) {
-    const QString path = WriteFile("empty.brimel", Document("pw", records));
-    OpenWithPassword(path, "pw");
-    ASSERT_EQ(DocumentWindows().size(), 1u);
-    MainWindow& w = *DocumentWindows().front();
-    EXPECT_EQ(w.entry, 0);
-    EXPECT_EQ(w.ListBox1().ListCount(), 0);
-    EXPECT_EQ(w.ListBox1().ListIndex(), -1);
-    EXPECT_TRUE(w.Visible());
-    EXPECT_TRUE(desktop->messages.isEmpty());
-    w.Close();
-    UiDriver::ProcessEvents();
-  }
+    for (const auto& records : {std::vector<QByteArray>{"BRIMEL141", "10*20*639*376"},
+                                std::vector<QByteArray>{"BRIMEL141"}, std::vector<QByteArray>{"VUZIZEREV"}}) {
+        const QString path = WriteFile("empty.brimel", Document("pw", records));
+        OpenWithPassword(path, "pw");
+        ASSERT_EQ(DocumentWindows().size(), 1u);
+        MainWindow& w = *DocumentWindows().front();
+        EXPECT_EQ(w.entry, 0);
+        EXPECT_EQ(w.ListBox1().ListCount(), 0);
+        EXPECT_EQ(w.ListBox1().ListIndex(), -1);
+        EXPECT_TRUE(w.Visible());
+        EXPECT_TRUE(desktop->messages.isEmpty());
+        w.Close();
+        UiDriver::ProcessEvents();
+    }
 }
 
 TEST_F(OpenDocumentTest, FilesThatAreNoDocumentsAreRefusedAsAWrongPassword) {
-  const QByteArray cases[] = {
-      QByteArray(),                                                  // empty file
-      QByteArray("just some text\nin a file\n"),                     // a foreign file
-      QByteArray::fromHex("09"),                                     // a header cut short
-      Document("other", CurrentRecords("0*0*639*376", kTwoEntries)),  // another password's document
-  };
-  for (const QByteArray& bytes : cases) {
-    desktop->messages.clear();
-    OpenWithPassword(WriteFile("x.brimel", bytes), "pw");
-    EXPECT_EQ(desktop->messages, QStringList{"Wrong Password!"}) << bytes.toHex().toStdString();
-    EXPECT_TRUE(DocumentWindows().empty());
-  }
+    const QByteArray cases[] = {
+        QByteArray(),                                                   // empty file
+        QByteArray("just some text\nin a file\n"),                      // a foreign file
+        QByteArray::fromHex("09"),                                      // a header cut short
+        Document("other", CurrentRecords("0*0*639*376", kTwoEntries)),  // another password's document
+    };
+    for (const QByteArray& bytes : cases) {
+        desktop->messages.clear();
+        OpenWithPassword(WriteFile("x.brimel", bytes), "pw");
+        EXPECT_EQ(desktop->messages, QStringList{"Wrong Password!"}) << bytes.toHex().toStdString();
+        EXPECT_TRUE(DocumentWindows().empty());
+    }
 }
 
 TEST_F(OpenDocumentTest, AnUnreadableFileIsNamedWithTheReasonBeforeAnyPasswordIsAsked) {
-  QDir(desktop->TempPath(QString())).mkdir("Folder.brimel");
-  const struct {
-    QString path;
-    QString name;
-  } cases[] = {
-      {desktop->TempPath("gone.brimel"), "gone.brimel"},      // vanished since it was chosen
-      {desktop->TempPath("Folder.brimel"), "Folder.brimel"},  // a folder
-  };
-  for (const auto& c : cases) {
-    desktop->messages.clear();
-    desktop->AnswerOpen(c.path);
-    // No password answer is queued: a password question would fail the test.
-    Menu::Instance().Choose("FileOpen");
-    ASSERT_EQ(desktop->messages.size(), 1) << c.name.toStdString();
-    const QString message = desktop->messages.front();
-    EXPECT_TRUE(message.startsWith(App::CannotOpenMessage(c.name, QString()))) << message.toStdString();
-    EXPECT_GT(message.size(), App::CannotOpenMessage(c.name, QString()).size()) << "the reason is given";
-    EXPECT_NE(message, "Wrong Password!");
-    EXPECT_TRUE(DocumentWindows().empty());
-  }
+    QDir(desktop->TempPath(QString())).mkdir("Folder.brimel");
+    const struct {
+        QString path;
+        QString name;
+    } cases[] = {
+        {desktop->TempPath("gone.brimel"), "gone.brimel"},      // vanished since it was chosen
+        {desktop->TempPath("Folder.brimel"), "Folder.brimel"},  // a folder
+    };
+    for (const auto& c : cases) {
+        desktop->messages.clear();
+        desktop->AnswerOpen(c.path);
+        // No password answer is queued: a password question would fail the test.
+        Menu::Instance().Choose("FileOpen");
+        ASSERT_EQ(desktop->messages.size(), 1) << c.name.toStdString();
+        const QString message = desktop->messages.front();
+        EXPECT_TRUE(message.startsWith(App::CannotOpenMessage(c.name, QString()))) << message.toStdString();
+        EXPECT_GT(message.size(), App::CannotOpenMessage(c.name, QString()).size()) << "the reason is given";
+        EXPECT_NE(message, "Wrong Password!");
+        EXPECT_TRUE(DocumentWindows().empty());
+    }
 }
 
 TEST_F(OpenDocumentTest, MoreEntriesThanTheTableHoldsAreAllKept) {
-  const int count = MainWindow::kInitialRows + 49;
-  std::vector<EntryRow> rows;
-  for (int i = 0; i < count; ++i) rows.push_back({QString("Entry %1").arg(i, 5, 10, QChar('0')), "", "", "", "n"});
-  const QString path = WriteFile("big.brimel", Document("pw", CurrentRecords("0*0*639*376", rows)));
-  OpenWithPassword(path, "pw");
+    const int count = MainWindow::kInitialRows + 49;
+    std::vector<EntryRow> rows;
+    for (int i = 0; i < count; ++i)
+        rows.push_back({QString("Entry %1").arg(i, 5, 10, QChar('0')), "", "", "", "n"});
+    const QString path = WriteFile("big.brimel", Document("pw", CurrentRecords("0*0*639*376", rows)));
+    OpenWithPassword(path, "pw");
 
-  ASSERT_EQ(DocumentWindows().size(), 1u);
-  MainWindow& w = *DocumentWindows().front();
-  EXPECT_EQ(w.entry, count);
-  EXPECT_EQ(w.ListBox1().ListCount(), count);
-  EXPECT_EQ(w.myArray[std::size_t(count - 1)][0], rows.back()[0]);
-  EXPECT_EQ(w.ListBox1().List(count - 1), rows.back()[0]);
-  EXPECT_EQ(w.myArray[std::size_t(count - 1)][4], "n");
+    ASSERT_EQ(DocumentWindows().size(), 1u);
+    MainWindow& w = *DocumentWindows().front();
+    EXPECT_EQ(w.entry, count);
+    EXPECT_EQ(w.ListBox1().ListCount(), count);
+    EXPECT_EQ(w.myArray[std::size_t(count - 1)][0], rows.back()[0]);
+    EXPECT_EQ(w.ListBox1().List(count - 1), rows.back()[0]);
+    EXPECT_EQ(w.myArray[std::size_t(count - 1)][4], "n");
 }
 
 }  // namespace

@@ -67,10 +67,8 @@ const KeystreamVector kKeystreamVectors[] = {
     {"0102030405060708090a0b0c0d0e0f10", 0, "9ac7cc9a609d1ef7b2932899cde41b97"},
     {"0102030405060708090a0b0c0d0e0f10", 1520, "b40110c4190b5622a96116b0017ed297"},
     {"0102030405060708090a0b0c0d0e0f10", 4096, "a36a4c301ae8ac13610ccbc12256cacc"},
-    {"0102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f20", 0,
-     "eaa6bd25880bf93d3f5d1e4ca2611d91"},
-    {"0102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f20", 4096,
-     "f3e4c0a2e02d1d01f7f0a74618af2b48"},
+    {"0102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f20", 0, "eaa6bd25880bf93d3f5d1e4ca2611d91"},
+    {"0102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e1f20", 4096, "f3e4c0a2e02d1d01f7f0a74618af2b48"},
 };
 
 class RC4KeystreamVector : public ::testing::TestWithParam<KeystreamVector> {};
@@ -203,4 +201,4 @@ TEST(RC4, EmptyKeyIsScheduledAsOneZeroByte) {
     EXPECT_EQ(emptyKey.crypt(patterned(32)), expected);
 }
 
-} // namespace
+}  // namespace

@@ -11,13 +11,13 @@
 // ShowModal waits. An answer that leaves the dialog asking fails the test
 // (instead of hanging it) and hides the dialog.
 inline void Ask(Window& dialog, std::function<void(Window&)> answer) {
-  UiDriver::AnswerNextModal([answer](Window& shown) {
-    answer(shown);
-    if (shown.Visible()) {
-      ADD_FAILURE() << "the dialog is still asking after the answer";
-      shown.Hide();
-    }
-  });
-  dialog.ShowModal();
-  EXPECT_EQ(UiDriver::PendingAnswers(), 0) << "ShowModal returned before the dialog was answered";
+    UiDriver::AnswerNextModal([answer](Window& shown) {
+        answer(shown);
+        if (shown.Visible()) {
+            ADD_FAILURE() << "the dialog is still asking after the answer";
+            shown.Hide();
+        }
+    });
+    dialog.ShowModal();
+    EXPECT_EQ(UiDriver::PendingAnswers(), 0) << "ShowModal returned before the dialog was answered";
 }

@@ -19,30 +19,48 @@ namespace {
 enum class Press { Return, Esc, Click };
 
 struct WordCase {
-  const char* name;
-  std::function<Window&()> instance;
-  std::function<QString()> word;
-  std::function<void()> fill;  // what the user types first, when anything
-  Press press;
-  const char* button;  // the control clicked, for Press::Click
-  const char* expected;
+    const char* name;
+    std::function<Window&()> instance;
+    std::function<QString()> word;
+    std::function<void()> fill;  // what the user types first, when anything
+    Press press;
+    const char* button;  // the control clicked, for Press::Click
+    const char* expected;
 };
 
-void TypePassword() { UiDriver::Type(Password::Instance().EditField1(), "secret"); }
-
-void TypeBothPasswords() {
-  UiDriver::Type(Password2::Instance().EditField1(), "secret");
-  UiDriver::Type(Password2::Instance().EditField2(), "secret");
+void TypePassword() {
+    UiDriver::Type(Password::Instance().EditField1(), "secret");
 }
 
-Window& PasswordDialog() { return Password::Instance(); }
-Window& Password2Dialog() { return Password2::Instance(); }
-Window& SaveChangesDialog() { return SaveChanges::Instance(); }
-Window& DeleteEntryDialog() { return DeleteEntry::Instance(); }
-QString PasswordWord() { return Password::Instance().ButtonPressed; }
-QString Password2Word() { return Password2::Instance().ButtonPressed; }
-QString SaveChangesWord() { return SaveChanges::Instance().ButtonPressed; }
-QString DeleteEntryWord() { return DeleteEntry::Instance().ButtonPressed; }
+void TypeBothPasswords() {
+    UiDriver::Type(Password2::Instance().EditField1(), "secret");
+    UiDriver::Type(Password2::Instance().EditField2(), "secret");
+}
+
+Window& PasswordDialog() {
+    return Password::Instance();
+}
+Window& Password2Dialog() {
+    return Password2::Instance();
+}
+Window& SaveChangesDialog() {
+    return SaveChanges::Instance();
+}
+Window& DeleteEntryDialog() {
+    return DeleteEntry::Instance();
+}
+QString PasswordWord() {
+    return Password::Instance().ButtonPressed;
+}
+QString Password2Word() {
+    return Password2::Instance().ButtonPressed;
+}
+QString SaveChangesWord() {
+    return SaveChanges::Instance().ButtonPressed;
+}
+QString DeleteEntryWord() {
+    return DeleteEntry::Instance().ButtonPressed;
+}
 
 const WordCase kWords[] = {
     {"PasswordReturn", PasswordDialog, PasswordWord, TypePassword, Press::Return, nullptr, "yes"},
@@ -56,8 +74,7 @@ const WordCase kWords[] = {
     {"SaveChangesReturn", SaveChangesDialog, SaveChangesWord, nullptr, Press::Return, nullptr, "Save"},
     {"SaveChangesEsc", SaveChangesDialog, SaveChangesWord, nullptr, Press::Esc, nullptr, "Cancel"},
     {"SaveChangesClickSave", SaveChangesDialog, SaveChangesWord, nullptr, Press::Click, "PushButton3", "Save"},
-    {"SaveChangesClickDontSave", SaveChangesDialog, SaveChangesWord, nullptr, Press::Click, "PushButton1",
-     "DontSave"},
+    {"SaveChangesClickDontSave", SaveChangesDialog, SaveChangesWord, nullptr, Press::Click, "PushButton1", "DontSave"},
     {"SaveChangesClickCancel", SaveChangesDialog, SaveChangesWord, nullptr, Press::Click, "PushButton2", "Cancel"},
     {"DeleteEntryReturn", DeleteEntryDialog, DeleteEntryWord, nullptr, Press::Return, nullptr, "No"},
     {"DeleteEntryEsc", DeleteEntryDialog, DeleteEntryWord, nullptr, Press::Esc, nullptr, "No"},
@@ -66,30 +83,37 @@ const WordCase kWords[] = {
 };
 
 class DialogWords : public ::testing::TestWithParam<WordCase> {
- protected:
-  FakeDesktop::Guard desktop;
+protected:
+    FakeDesktop::Guard desktop;
 };
 
 TEST_P(DialogWords, EachKeyAndButtonStoresItsWordAndEndsTheQuestion) {
-  const WordCase& c = GetParam();
-  Window& dialog = c.instance();
-  EXPECT_EQ(c.word(), QString()) << "a newly built dialog holds no word";
+    const WordCase& c = GetParam();
+    Window& dialog = c.instance();
+    EXPECT_EQ(c.word(), QString()) << "a newly built dialog holds no word";
 
-  Ask(dialog, [&](Window& shown) {
-    ASSERT_EQ(&shown, &dialog);
-    UiDriver::Activate(shown);
-    if (c.fill) c.fill();
-    switch (c.press) {
-      case Press::Return: UiDriver::PressReturn(shown); break;
-      case Press::Esc: UiDriver::PressEsc(shown); break;
-      case Press::Click: UiDriver::Click(*shown.FindControl<PushButton>(c.button)); break;
-    }
-  });
+    Ask(dialog, [&](Window& shown) {
+        ASSERT_EQ(&shown, &dialog);
+        UiDriver::Activate(shown);
+        if (c.fill)
+            c.fill();
+        switch (c.press) {
+            case Press::Return:
+                UiDriver::PressReturn(shown);
+                break;
+            case Press::Esc:
+                UiDriver::PressEsc(shown);
+                break;
+            case Press::Click:
+                UiDriver::Click(*shown.FindControl<PushButton>(c.button));
+                break;
+        }
+    });
 
-  EXPECT_EQ(c.word(), QString(c.expected));
-  EXPECT_FALSE(dialog.Visible());
-  EXPECT_FALSE(dialog.IsClosed()) << "the dialog hides; only its caller closes it";
-  EXPECT_TRUE(desktop->messages.isEmpty());
+    EXPECT_EQ(c.word(), QString(c.expected));
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_FALSE(dialog.IsClosed()) << "the dialog hides; only its caller closes it";
+    EXPECT_TRUE(desktop->messages.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDialogs, DialogWords, ::testing::ValuesIn(kWords),
@@ -99,11 +123,11 @@ INSTANTIATE_TEST_SUITE_P(AllDialogs, DialogWords, ::testing::ValuesIn(kWords),
 // close) answers as the cancel button does: the caller must not take the word
 // an earlier question left in the dialog for this answer.
 struct CloseCase {
-  const char* name;
-  std::function<Window&()> instance;
-  std::function<QString()> word;
-  const char* earlierButton;  // answers a first question, leaving its word behind
-  const char* expected;
+    const char* name;
+    std::function<Window&()> instance;
+    std::function<QString()> word;
+    const char* earlierButton;  // answers a first question, leaving its word behind
+    const char* expected;
 };
 
 const CloseCase kCloses[] = {
@@ -114,21 +138,21 @@ const CloseCase kCloses[] = {
 };
 
 class DialogClosedWhileAsking : public ::testing::TestWithParam<CloseCase> {
- protected:
-  FakeDesktop::Guard desktop;
+protected:
+    FakeDesktop::Guard desktop;
 };
 
 TEST_P(DialogClosedWhileAsking, AnswersAsCancelAndTheCallersCloseStillCloses) {
-  const CloseCase& c = GetParam();
-  Window& dialog = c.instance();
-  Ask(dialog, [&](Window& shown) { UiDriver::Click(*shown.FindControl<PushButton>(c.earlierButton)); });
+    const CloseCase& c = GetParam();
+    Window& dialog = c.instance();
+    Ask(dialog, [&](Window& shown) { UiDriver::Click(*shown.FindControl<PushButton>(c.earlierButton)); });
 
-  Ask(dialog, [](Window& shown) { EXPECT_FALSE(shown.Close()); });
-  EXPECT_EQ(c.word(), QString(c.expected));
-  EXPECT_FALSE(dialog.IsClosed());
+    Ask(dialog, [](Window& shown) { EXPECT_FALSE(shown.Close()); });
+    EXPECT_EQ(c.word(), QString(c.expected));
+    EXPECT_FALSE(dialog.IsClosed());
 
-  EXPECT_TRUE(dialog.Close());
-  EXPECT_TRUE(dialog.IsClosed());
+    EXPECT_TRUE(dialog.Close());
+    EXPECT_TRUE(dialog.IsClosed());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDialogs, DialogClosedWhileAsking, ::testing::ValuesIn(kCloses),

@@ -12,90 +12,90 @@ using namespace savetest;
 namespace {
 
 class MainWindowCloseTest : public ::testing::Test {
- protected:
-  void NewWindow() { window = NewDocumentWindow({Entry("Mail"), Entry("Bank", "", "", "1234", "note")}); }
-  void SavedAndEdited() {
-    NewWindow();
-    SaveNew(*window, *desktop, "Bank.brimel", "pw");
-    saved = FileBytes(desktop->TempPath("Bank.brimel"));
-    EditNotes(*window, "!");
-  }
-  bool Closed() const { return !window || window->IsClosed(); }
+protected:
+    void NewWindow() { window = NewDocumentWindow({Entry("Mail"), Entry("Bank", "", "", "1234", "note")}); }
+    void SavedAndEdited() {
+        NewWindow();
+        SaveNew(*window, *desktop, "Bank.brimel", "pw");
+        saved = FileBytes(desktop->TempPath("Bank.brimel"));
+        EditNotes(*window, "!");
+    }
+    bool Closed() const { return !window || window->IsClosed(); }
 
-  FakeDesktop::Guard desktop;
-  QPointer<MainWindow> window;
-  QByteArray saved;
+    FakeDesktop::Guard desktop;
+    QPointer<MainWindow> window;
+    QByteArray saved;
 };
 
 TEST_F(MainWindowCloseTest, AnUnmodifiedWindowClosesWithoutAQuestionAfterTheEditEnds) {
-  NewWindow();
-  UiDriver::Click(window->EditField1());
-  ASSERT_TRUE(window->EditField1().HasFocus());
-  window->RunMenuHandler("FileClose");  // a question would fail: none is answered
-  EXPECT_TRUE(Closed());
-  EXPECT_EQ(UiDriver::PendingAnswers(), 0);
+    NewWindow();
+    UiDriver::Click(window->EditField1());
+    ASSERT_TRUE(window->EditField1().HasFocus());
+    window->RunMenuHandler("FileClose");  // a question would fail: none is answered
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(UiDriver::PendingAnswers(), 0);
 }
 
 TEST_F(MainWindowCloseTest, CancelKeepsTheWindowOpenWithItsLastEditCommitted) {
-  SavedAndEdited();
-  UiDriver::Click(window->EditField1());
-  window->EditField1().SetSelStart(0);
-  UiDriver::Type(window->EditField1(), "Z");  // "ZMail" leaves the title field last
-  AnswerSaveChanges("Cancel");
-  EXPECT_FALSE(window->Close());
-  EXPECT_FALSE(Closed());
-  EXPECT_TRUE(window->TextHasChanged);
-  EXPECT_EQ(window->myArray[1][0], "ZMail");  // committed and sorted
-  EXPECT_EQ(FileBytes(desktop->TempPath("Bank.brimel")), saved);
-  // Left hidden, not closed: the next question shows the same dialog.
-  SaveChanges* first = &SaveChanges::Instance();
-  EXPECT_FALSE(first->IsClosed());
-  AnswerSaveChanges("Cancel");
-  window->Close();
-  EXPECT_EQ(&SaveChanges::Instance(), first);
+    SavedAndEdited();
+    UiDriver::Click(window->EditField1());
+    window->EditField1().SetSelStart(0);
+    UiDriver::Type(window->EditField1(), "Z");  // "ZMail" leaves the title field last
+    AnswerSaveChanges("Cancel");
+    EXPECT_FALSE(window->Close());
+    EXPECT_FALSE(Closed());
+    EXPECT_TRUE(window->TextHasChanged);
+    EXPECT_EQ(window->myArray[1][0], "ZMail");  // committed and sorted
+    EXPECT_EQ(FileBytes(desktop->TempPath("Bank.brimel")), saved);
+    // Left hidden, not closed: the next question shows the same dialog.
+    SaveChanges* first = &SaveChanges::Instance();
+    EXPECT_FALSE(first->IsClosed());
+    AnswerSaveChanges("Cancel");
+    window->Close();
+    EXPECT_EQ(&SaveChanges::Instance(), first);
 }
 
 TEST_F(MainWindowCloseTest, DontSaveClosesAndLeavesTheFileAsItWas) {
-  SavedAndEdited();
-  AnswerSaveChanges("DontSave");
-  EXPECT_TRUE(window->Close());
-  EXPECT_TRUE(Closed());
-  EXPECT_EQ(FileBytes(desktop->TempPath("Bank.brimel")), saved);
+    SavedAndEdited();
+    AnswerSaveChanges("DontSave");
+    EXPECT_TRUE(window->Close());
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(FileBytes(desktop->TempPath("Bank.brimel")), saved);
 }
 
 TEST_F(MainWindowCloseTest, SaveWritesAWindowThatHasAFileWithoutAQuestionAndCloses) {
-  SavedAndEdited();
-  AnswerSaveChanges("Save");
-  EXPECT_TRUE(window->Close());
-  EXPECT_TRUE(Closed());
-  EXPECT_EQ(ReadDocument(desktop->TempPath("Bank.brimel"), "pw").rows.at(0)[4], "!");
+    SavedAndEdited();
+    AnswerSaveChanges("Save");
+    EXPECT_TRUE(window->Close());
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(ReadDocument(desktop->TempPath("Bank.brimel"), "pw").rows.at(0)[4], "!");
 }
 
 TEST_F(MainWindowCloseTest, SaveAsksANewWindowForAPasswordAndAFileAndCloses) {
-  NewWindow();
-  EditNotes(*window, "!");
-  AnswerSaveChanges("Save");
-  AnswerNewPassword("pw");
-  desktop->AnswerSave("New.brimel");
-  EXPECT_TRUE(window->Close());
-  EXPECT_TRUE(Closed());
-  EXPECT_EQ(UiDriver::PendingAnswers(), 0);
-  EXPECT_EQ(ReadDocument(desktop->TempPath("New.brimel"), "pw").rows.size(), 2u);
+    NewWindow();
+    EditNotes(*window, "!");
+    AnswerSaveChanges("Save");
+    AnswerNewPassword("pw");
+    desktop->AnswerSave("New.brimel");
+    EXPECT_TRUE(window->Close());
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(UiDriver::PendingAnswers(), 0);
+    EXPECT_EQ(ReadDocument(desktop->TempPath("New.brimel"), "pw").rows.size(), 2u);
 }
 
 // "Save" in the question that did not save keeps the window and its changes.
 struct Unsaved {
-  const char* name;
-  bool saved;
-  std::function<void(FakeDesktop&)> answer;
+    const char* name;
+    bool saved;
+    std::function<void(FakeDesktop&)> answer;
 };
 
 const Unsaved kUnsaved[] = {
     {"NewPasswordCancelled", false, [](FakeDesktop&) { CancelNewPassword(); }},
     {"SaveDialogCancelled", false,
      [](FakeDesktop& d) {
-       AnswerNewPassword("pw");
-       d.CancelSave();
+         AnswerNewPassword("pw");
+         d.CancelSave();
      }},
     {"WriteFailed", true, [](FakeDesktop& d) { QDir(d.TempPath("")).removeRecursively(); }},
 };
@@ -103,20 +103,20 @@ const Unsaved kUnsaved[] = {
 class MainWindowCloseUnsaved : public MainWindowCloseTest, public ::testing::WithParamInterface<Unsaved> {};
 
 TEST_P(MainWindowCloseUnsaved, KeepsTheWindowOpenAndStopsAQuit) {
-  if (GetParam().saved) {
-    SavedAndEdited();
-  } else {
-    NewWindow();
-    EditNotes(*window, "!");
-  }
-  AnswerSaveChanges("Save");
-  GetParam().answer(*desktop);
-  EXPECT_FALSE(window->Close(true));
-  EXPECT_FALSE(Closed());
-  EXPECT_EQ(UiDriver::PendingAnswers(), 0);
-  EXPECT_TRUE(window->TextHasChanged);
-  EXPECT_EQ(window->myArray[0][4], "!");
-  EXPECT_TRUE(SaveChanges::Instance().ButtonPressed.isEmpty()) << "the dialog is closed after Save";
+    if (GetParam().saved) {
+        SavedAndEdited();
+    } else {
+        NewWindow();
+        EditNotes(*window, "!");
+    }
+    AnswerSaveChanges("Save");
+    GetParam().answer(*desktop);
+    EXPECT_FALSE(window->Close(true));
+    EXPECT_FALSE(Closed());
+    EXPECT_EQ(UiDriver::PendingAnswers(), 0);
+    EXPECT_TRUE(window->TextHasChanged);
+    EXPECT_EQ(window->myArray[0][4], "!");
+    EXPECT_TRUE(SaveChanges::Instance().ButtonPressed.isEmpty()) << "the dialog is closed after Save";
 }
 
 INSTANTIATE_TEST_SUITE_P(Roads, MainWindowCloseUnsaved, ::testing::ValuesIn(kUnsaved),
@@ -125,11 +125,11 @@ INSTANTIATE_TEST_SUITE_P(Roads, MainWindowCloseUnsaved, ::testing::ValuesIn(kUns
 // The question's four outcomes on a window that has its file: whether the
 // window closes and whether the dialog is closed or left hidden for next time.
 struct Outcome {
-  const char* name;
-  QString word;
-  bool windowCloses;
-  bool dialogClosed;
-  bool fileWritten;
+    const char* name;
+    QString word;
+    bool windowCloses;
+    bool dialogClosed;
+    bool fileWritten;
 };
 
 const Outcome kOutcomes[] = {
@@ -142,37 +142,37 @@ const Outcome kOutcomes[] = {
 class MainWindowCloseOutcome : public MainWindowCloseTest, public ::testing::WithParamInterface<Outcome> {};
 
 TEST_P(MainWindowCloseOutcome, ClosesAndKeepsTheDialogAsTheWordSays) {
-  SavedAndEdited();
-  QPointer<SaveChanges> asked;
-  const QString word = GetParam().word;
-  Answer<SaveChanges>([&asked, word](SaveChanges& d) {
-    asked = &d;
-    d.ButtonPressed = word;
-    d.Hide();
-  });
-  EXPECT_EQ(window->Close(), GetParam().windowCloses);
-  EXPECT_EQ(Closed(), GetParam().windowCloses);
-  ASSERT_TRUE(asked || GetParam().dialogClosed);
-  EXPECT_EQ(!asked || asked->IsClosed(), GetParam().dialogClosed);
-  if (asked) {
-    EXPECT_FALSE(asked->Visible());
-  }
-  EXPECT_EQ(FileBytes(desktop->TempPath("Bank.brimel")) != saved, GetParam().fileWritten);
-  if (!Closed()) {
-    EXPECT_TRUE(window->Modified());
-  }
+    SavedAndEdited();
+    QPointer<SaveChanges> asked;
+    const QString word = GetParam().word;
+    Answer<SaveChanges>([&asked, word](SaveChanges& d) {
+        asked = &d;
+        d.ButtonPressed = word;
+        d.Hide();
+    });
+    EXPECT_EQ(window->Close(), GetParam().windowCloses);
+    EXPECT_EQ(Closed(), GetParam().windowCloses);
+    ASSERT_TRUE(asked || GetParam().dialogClosed);
+    EXPECT_EQ(!asked || asked->IsClosed(), GetParam().dialogClosed);
+    if (asked) {
+        EXPECT_FALSE(asked->Visible());
+    }
+    EXPECT_EQ(FileBytes(desktop->TempPath("Bank.brimel")) != saved, GetParam().fileWritten);
+    if (!Closed()) {
+        EXPECT_TRUE(window->Modified());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, MainWindowCloseOutcome, ::testing::ValuesIn(kOutcomes),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowCloseTest, TheCloseBoxAsksTheSameQuestion) {
-  SavedAndEdited();
-  AnswerSaveChanges("Cancel");
-  window->Widget()->close();
-  UiDriver::ProcessEvents();
-  EXPECT_FALSE(Closed());
-  EXPECT_EQ(UiDriver::PendingAnswers(), 0);
+    SavedAndEdited();
+    AnswerSaveChanges("Cancel");
+    window->Widget()->close();
+    UiDriver::ProcessEvents();
+    EXPECT_FALSE(Closed());
+    EXPECT_EQ(UiDriver::PendingAnswers(), 0);
 }
 
 }  // namespace

@@ -6,99 +6,103 @@
 namespace {
 
 TEST_F(MainWindowTest, SelectingAnEntryShowsItAndStoresNothing) {
-  MainWindow& w = OpenTitles({"a", "b"});
-  const auto table = w.myArray;
-  UiDriver::ClickRow(w.ListBox1(), 1);
-  EXPECT_EQ(w.ListBox1().ListIndex(), 1);
-  EXPECT_EQ(Shown(w), (EntryRow{"b", "url b", "user b", "pw b", "notes b"}));
-  EXPECT_EQ(w.myArray, table);
-  EXPECT_FALSE(w.TextHasChanged);
-  EXPECT_FALSE(w.Modified());
+    MainWindow& w = OpenTitles({"a", "b"});
+    const auto table = w.myArray;
+    UiDriver::ClickRow(w.ListBox1(), 1);
+    EXPECT_EQ(w.ListBox1().ListIndex(), 1);
+    EXPECT_EQ(Shown(w), (EntryRow{"b", "url b", "user b", "pw b", "notes b"}));
+    EXPECT_EQ(w.myArray, table);
+    EXPECT_FALSE(w.TextHasChanged);
+    EXPECT_FALSE(w.Modified());
 }
 
 TEST_F(MainWindowTest, ClickingTheListHandsTheFocusToTheSearchField) {
-  MainWindow& w = OpenTitles({"a", "b"});
-  UiDriver::Click(w.EditField3());
-  UiDriver::ClickRow(w.ListBox1(), 1);
-  EXPECT_EQ(w.FocusControl(), &w.EditField6());
+    MainWindow& w = OpenTitles({"a", "b"});
+    UiDriver::Click(w.EditField3());
+    UiDriver::ClickRow(w.ListBox1(), 1);
+    EXPECT_EQ(w.FocusControl(), &w.EditField6());
 }
 
 TEST_F(MainWindowTest, EmptiedSelectionFallsBackToTheFirstEntry) {
-  MainWindow& w = OpenTitles({"a", "b"});
-  w.ListBox1().SetListIndex(1);
-  w.ListBox1().SetSelected(1, false);
-  EXPECT_EQ(w.ListBox1().ListIndex(), 0);
-  EXPECT_EQ(w.EditField1().Text(), "a");
+    MainWindow& w = OpenTitles({"a", "b"});
+    w.ListBox1().SetListIndex(1);
+    w.ListBox1().SetSelected(1, false);
+    EXPECT_EQ(w.ListBox1().ListIndex(), 0);
+    EXPECT_EQ(w.EditField1().Text(), "a");
 }
 
 TEST_F(MainWindowTest, ClickOnTheListsFreeAreaShowsTheFirstEntry) {
-  MainWindow& w = OpenTitles({"a", "b"});
-  UiDriver::ClickRow(w.ListBox1(), 1);
-  ASSERT_EQ(w.EditField1().Text(), "b");
-  UiDriver::ClickAt(w.ListBox1(), QPoint(20, w.ListBox1().Height() - 20));
-  EXPECT_EQ(w.ListBox1().ListIndex(), 0);
-  EXPECT_EQ(w.ListBox1().SelCount(), 1);
-  EXPECT_EQ(Shown(w), (EntryRow{"a", "url a", "user a", "pw a", "notes a"}));
-  EXPECT_FALSE(w.TextHasChanged);
+    MainWindow& w = OpenTitles({"a", "b"});
+    UiDriver::ClickRow(w.ListBox1(), 1);
+    ASSERT_EQ(w.EditField1().Text(), "b");
+    UiDriver::ClickAt(w.ListBox1(), QPoint(20, w.ListBox1().Height() - 20));
+    EXPECT_EQ(w.ListBox1().ListIndex(), 0);
+    EXPECT_EQ(w.ListBox1().SelCount(), 1);
+    EXPECT_EQ(Shown(w), (EntryRow{"a", "url a", "user a", "pw a", "notes a"}));
+    EXPECT_FALSE(w.TextHasChanged);
 }
 
 struct FieldCase {
-  const char* name;
-  int column;
-  bool refreshesList;
+    const char* name;
+    int column;
+    bool refreshesList;
 };
 
 class MainWindowFieldEdit : public MainWindowTest, public testing::WithParamInterface<FieldCase> {
- protected:
-  TextField& Field(MainWindow& w) {
-    switch (GetParam().column) {
-      case 0: return w.EditField1();
-      case 1: return w.EditField2();
-      case 2: return w.EditField3();
-      default: return w.EditField4();
+protected:
+    TextField& Field(MainWindow& w) {
+        switch (GetParam().column) {
+            case 0:
+                return w.EditField1();
+            case 1:
+                return w.EditField2();
+            case 2:
+                return w.EditField3();
+            default:
+                return w.EditField4();
+        }
     }
-  }
 };
 
 TEST_P(MainWindowFieldEdit, TypingStoresTheWholeTextAndMarksModified) {
-  MainWindow& w = OpenTitles({"b", "c"});
-  const int col = GetParam().column;
-  TextField& field = Field(w);
-  UiDriver::Click(field);
-  UiDriver::Type(field, "x");
-  const QString expected = (col == 0 ? QString("b") : QStringList{"", "url b", "user b", "pw b"}[col]) + "x";
-  EXPECT_EQ(w.myArray[0][std::size_t(col)], expected);
-  EXPECT_EQ(w.myArray[1][std::size_t(col)], QStringList({"c", "url c", "user c", "pw c"})[col]);
-  EXPECT_TRUE(w.TextHasChanged);
-  EXPECT_TRUE(w.Modified());
-  EXPECT_EQ(w.ListBox1().List(0), GetParam().refreshesList ? expected : QString("b"));
+    MainWindow& w = OpenTitles({"b", "c"});
+    const int col = GetParam().column;
+    TextField& field = Field(w);
+    UiDriver::Click(field);
+    UiDriver::Type(field, "x");
+    const QString expected = (col == 0 ? QString("b") : QStringList{"", "url b", "user b", "pw b"}[col]) + "x";
+    EXPECT_EQ(w.myArray[0][std::size_t(col)], expected);
+    EXPECT_EQ(w.myArray[1][std::size_t(col)], QStringList({"c", "url c", "user c", "pw c"})[col]);
+    EXPECT_TRUE(w.TextHasChanged);
+    EXPECT_TRUE(w.Modified());
+    EXPECT_EQ(w.ListBox1().List(0), GetParam().refreshesList ? expected : QString("b"));
 }
 
 TEST_P(MainWindowFieldEdit, PasteBeyond255IsCutInFieldAndCell) {
-  MainWindow& w = OpenTitles({"a"});
-  TextField& field = Field(w);
-  field.SetText(QString(300, QChar(u'p')));
-  EXPECT_EQ(field.Text(), QString(255, QChar(u'p')));
-  EXPECT_EQ(w.myArray[0][std::size_t(GetParam().column)], QString(255, QChar(u'p')));
+    MainWindow& w = OpenTitles({"a"});
+    TextField& field = Field(w);
+    field.SetText(QString(300, QChar(u'p')));
+    EXPECT_EQ(field.Text(), QString(255, QChar(u'p')));
+    EXPECT_EQ(w.myArray[0][std::size_t(GetParam().column)], QString(255, QChar(u'p')));
 }
 
 TEST_P(MainWindowFieldEdit, EditWithoutSelectionIsIgnored) {
-  MainWindow& w = OpenTitles({"a", "b"});
-  const auto table = w.myArray;
-  w.EditField6().SetText("zzz");
-  w.ListBox1().SetListIndex(-1);
-  Field(w).SetText("changed");
-  EXPECT_EQ(w.myArray, table);
-  EXPECT_FALSE(w.TextHasChanged);
+    MainWindow& w = OpenTitles({"a", "b"});
+    const auto table = w.myArray;
+    w.EditField6().SetText("zzz");
+    w.ListBox1().SetListIndex(-1);
+    Field(w).SetText("changed");
+    EXPECT_EQ(w.myArray, table);
+    EXPECT_FALSE(w.TextHasChanged);
 }
 
 TEST_P(MainWindowFieldEdit, ACharacterMacRomanLacksIsStoredNotTakenForItsStandIn) {
-  MainWindow& w = OpenTitles({"a"});
-  const int col = GetParam().column;
-  w.WriteInArray(0, col, "x?");
-  Field(w).SetText("x\u0142");  // MacRoman has no l with stroke
-  EXPECT_EQ(w.myArray[0][std::size_t(col)], "x\u0142");
-  EXPECT_TRUE(w.TextHasChanged);
+    MainWindow& w = OpenTitles({"a"});
+    const int col = GetParam().column;
+    w.WriteInArray(0, col, "x?");
+    Field(w).SetText("x\u0142");  // MacRoman has no l with stroke
+    EXPECT_EQ(w.myArray[0][std::size_t(col)], "x\u0142");
+    EXPECT_TRUE(w.TextHasChanged);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, MainWindowFieldEdit,
@@ -107,83 +111,83 @@ INSTANTIATE_TEST_SUITE_P(Fields, MainWindowFieldEdit,
                          [](const testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, EqualTextStoresNothing) {
-  MainWindow& w = OpenTitles({"a"});
-  w.EditField2().SetText("url a");
-  w.EditField5().SetText("notes a");
-  EXPECT_FALSE(w.TextHasChanged);
-  EXPECT_EQ(w.StaticText6().Text(), "Notes");
+    MainWindow& w = OpenTitles({"a"});
+    w.EditField2().SetText("url a");
+    w.EditField5().SetText("notes a");
+    EXPECT_FALSE(w.TextHasChanged);
+    EXPECT_EQ(w.StaticText6().Text(), "Notes");
 }
 
 TEST_F(MainWindowTest, TitleIsSortedOnlyWhenItsFieldLosesTheFocus) {
-  MainWindow& w = OpenTitles({"b", "c"});
-  UiDriver::Click(w.EditField1());
-  w.EditField1().SetText("z");
-  EXPECT_EQ(ListTexts(w), (QStringList{"z", "c"}));
-  UiDriver::Click(w.EditField3());
-  EXPECT_EQ(ListTexts(w), (QStringList{"c", "z"}));
-  EXPECT_EQ(w.ListBox1().ListIndex(), 1);
-  EXPECT_EQ(w.EditField1().Text(), "z");
-  EXPECT_EQ(w.EditField3().Text(), "user b");
+    MainWindow& w = OpenTitles({"b", "c"});
+    UiDriver::Click(w.EditField1());
+    w.EditField1().SetText("z");
+    EXPECT_EQ(ListTexts(w), (QStringList{"z", "c"}));
+    UiDriver::Click(w.EditField3());
+    EXPECT_EQ(ListTexts(w), (QStringList{"c", "z"}));
+    EXPECT_EQ(w.ListBox1().ListIndex(), 1);
+    EXPECT_EQ(w.EditField1().Text(), "z");
+    EXPECT_EQ(w.EditField3().Text(), "user b");
 }
 
 TEST_F(MainWindowTest, NotesCountCharactersLeftWhileEdited) {
-  MainWindow& w = OpenTitles({"a"});
-  UiDriver::Click(w.EditField5());
-  w.EditField5().SetText(QString(200, QChar(u'n')));
-  EXPECT_EQ(w.StaticText6().Text(), "Notes (55 characters left)");
-  w.EditField5().SetText(QString());
-  EXPECT_EQ(w.StaticText6().Text(), "Notes (255 characters left)");
-  EXPECT_EQ(w.myArray[0][4], QString());
-  EXPECT_TRUE(w.TextHasChanged);
-  UiDriver::Click(w.EditField3());
-  EXPECT_EQ(w.StaticText6().Text(), "Notes");
+    MainWindow& w = OpenTitles({"a"});
+    UiDriver::Click(w.EditField5());
+    w.EditField5().SetText(QString(200, QChar(u'n')));
+    EXPECT_EQ(w.StaticText6().Text(), "Notes (55 characters left)");
+    w.EditField5().SetText(QString());
+    EXPECT_EQ(w.StaticText6().Text(), "Notes (255 characters left)");
+    EXPECT_EQ(w.myArray[0][4], QString());
+    EXPECT_TRUE(w.TextHasChanged);
+    UiDriver::Click(w.EditField3());
+    EXPECT_EQ(w.StaticText6().Text(), "Notes");
 }
 
 TEST_F(MainWindowTest, OverlongNotesAreCutWithOneMessage) {
-  MainWindow& w = OpenTitles({"a"});
-  const QString note = QString(255, QChar(u'n'));
-  w.WriteInArray(0, 4, note);  // even the stored note equal to the first 255
-  w.EditField5().SetText(note + QString(45, QChar(u'x')));
-  EXPECT_EQ(desktop_->messages,
-            QStringList{"Text in Notes field too long! Only 255 Characters allowed. Text will be truncated."});
-  EXPECT_EQ(w.EditField5().Text(), note);
-  EXPECT_EQ(w.myArray[0][4], note);
-  EXPECT_EQ(w.StaticText6().Text(), "Notes (0 characters left)");
-  EXPECT_TRUE(w.Modified());
+    MainWindow& w = OpenTitles({"a"});
+    const QString note = QString(255, QChar(u'n'));
+    w.WriteInArray(0, 4, note);  // even the stored note equal to the first 255
+    w.EditField5().SetText(note + QString(45, QChar(u'x')));
+    EXPECT_EQ(desktop_->messages,
+              QStringList{"Text in Notes field too long! Only 255 Characters allowed. Text will be truncated."});
+    EXPECT_EQ(w.EditField5().Text(), note);
+    EXPECT_EQ(w.myArray[0][4], note);
+    EXPECT_EQ(w.StaticText6().Text(), "Notes (0 characters left)");
+    EXPECT_TRUE(w.Modified());
 }
 
 TEST_F(MainWindowTest, PasswordShownInClearUnderTheMouseOrWithTheFocus) {
-  MainWindow& w = OpenTitles({"a"});
-  TextField& pw = w.EditField4();
-  EXPECT_TRUE(pw.Password());
-  UiDriver::MouseEnter(pw);
-  EXPECT_FALSE(pw.Password());
-  UiDriver::MouseExit(pw);
-  EXPECT_TRUE(pw.Password());
-  UiDriver::Click(pw);
-  EXPECT_FALSE(pw.Password());
-  UiDriver::MouseEnter(pw);
-  UiDriver::MouseExit(pw);
-  EXPECT_TRUE(pw.Password());  // leaving masks it, focus or not
-  UiDriver::MouseEnter(pw);
-  UiDriver::Click(w.EditField3());
-  EXPECT_TRUE(pw.Password());
+    MainWindow& w = OpenTitles({"a"});
+    TextField& pw = w.EditField4();
+    EXPECT_TRUE(pw.Password());
+    UiDriver::MouseEnter(pw);
+    EXPECT_FALSE(pw.Password());
+    UiDriver::MouseExit(pw);
+    EXPECT_TRUE(pw.Password());
+    UiDriver::Click(pw);
+    EXPECT_FALSE(pw.Password());
+    UiDriver::MouseEnter(pw);
+    UiDriver::MouseExit(pw);
+    EXPECT_TRUE(pw.Password());  // leaving masks it, focus or not
+    UiDriver::MouseEnter(pw);
+    UiDriver::Click(w.EditField3());
+    EXPECT_TRUE(pw.Password());
 }
 
 TEST_F(MainWindowTest, CopyPutsTheRealTextOnTheClipboard) {
-  MainWindow& w = Open({{"t", "u", "", "s3cr3t", ""}}, false);
-  w.BevelButton4().Push();
-  w.BevelButton3().Push();
-  EXPECT_EQ(desktop_->clipboardTexts, (QStringList{"s3cr3t", ""}));
+    MainWindow& w = Open({{"t", "u", "", "s3cr3t", ""}}, false);
+    w.BevelButton4().Push();
+    w.BevelButton3().Push();
+    EXPECT_EQ(desktop_->clipboardTexts, (QStringList{"s3cr3t", ""}));
 }
 
 TEST_F(MainWindowTest, VisitHandsTheUrlAsTyped) {
-  MainWindow& w = OpenTitles({"a"});
-  for (const QString url : {"www.example.com/a b", "", "mailto:x@example.com"}) {
-    w.EditField2().SetText(url);
-    w.BevelButton1().Push();
-    EXPECT_EQ(desktop_->urls.back(), url);
-  }
+    MainWindow& w = OpenTitles({"a"});
+    for (const QString url : {"www.example.com/a b", "", "mailto:x@example.com"}) {
+        w.EditField2().SetText(url);
+        w.BevelButton1().Push();
+        EXPECT_EQ(desktop_->urls.back(), url);
+    }
 }
 
 }  // namespace

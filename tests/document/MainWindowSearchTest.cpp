@@ -8,121 +8,122 @@
 namespace {
 
 class MainWindowSearch : public MainWindowTest {
- protected:
-  MainWindow& OpenForSearch(const QStringList& titles) {
-    MainWindow& w = OpenTitles(titles);
-    UiDriver::ClickRow(w.ListBox1(), 0);
-    EXPECT_EQ(w.FocusControl(), &w.EditField6());
-    return w;
-  }
-  // What the user typed so far is forgotten.
-  static void Pause(MainWindow& w) { w.Timer1_Action(w.Timer1()); }
-  static int Selected(MainWindow& w) { return w.ListBox1().ListIndex(); }
+protected:
+    MainWindow& OpenForSearch(const QStringList& titles) {
+        MainWindow& w = OpenTitles(titles);
+        UiDriver::ClickRow(w.ListBox1(), 0);
+        EXPECT_EQ(w.FocusControl(), &w.EditField6());
+        return w;
+    }
+    // What the user typed so far is forgotten.
+    static void Pause(MainWindow& w) { w.Timer1_Action(w.Timer1()); }
+    static int Selected(MainWindow& w) { return w.ListBox1().ListIndex(); }
 };
 
 TEST_F(MainWindowSearch, FindsTheStartOfABlankSeparatedWord) {
-  MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
-  UiDriver::Type(w.EditField6(), "b");
-  EXPECT_EQ(Selected(w), 0);
-  EXPECT_EQ(w.EditField1().Text(), "Alpha Beta");
-  UiDriver::Type(w.EditField6(), "a");
-  EXPECT_EQ(Selected(w), 1);
-  EXPECT_EQ(w.EditField1().Text(), "Banana");
-  EXPECT_EQ(w.ListBox1().SelCount(), 1);
-  Pause(w);
-  UiDriver::Type(w.EditField6(), "C");
-  EXPECT_EQ(Selected(w), 2);
-  Pause(w);
-  UiDriver::Type(w.EditField6(), "B");
-  EXPECT_EQ(Selected(w), 0);
+    MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
+    UiDriver::Type(w.EditField6(), "b");
+    EXPECT_EQ(Selected(w), 0);
+    EXPECT_EQ(w.EditField1().Text(), "Alpha Beta");
+    UiDriver::Type(w.EditField6(), "a");
+    EXPECT_EQ(Selected(w), 1);
+    EXPECT_EQ(w.EditField1().Text(), "Banana");
+    EXPECT_EQ(w.ListBox1().SelCount(), 1);
+    Pause(w);
+    UiDriver::Type(w.EditField6(), "C");
+    EXPECT_EQ(Selected(w), 2);
+    Pause(w);
+    UiDriver::Type(w.EditField6(), "B");
+    EXPECT_EQ(Selected(w), 0);
 }
 
 TEST_F(MainWindowSearch, PauseStartsANewSearch) {
-  MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
-  UiDriver::Type(w.EditField6(), "b");
-  Pause(w);
-  EXPECT_EQ(w.EditField6().Text(), "");
-  UiDriver::Type(w.EditField6(), "a");
-  EXPECT_EQ(Selected(w), 0);  // "a" alone: Alpha Beta
+    MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
+    UiDriver::Type(w.EditField6(), "b");
+    Pause(w);
+    EXPECT_EQ(w.EditField6().Text(), "");
+    UiDriver::Type(w.EditField6(), "a");
+    EXPECT_EQ(Selected(w), 0);  // "a" alone: Alpha Beta
 }
 
 TEST_F(MainWindowSearch, NoHitKeepsTheSelection) {
-  MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
-  w.ListBox1().SetListIndex(2);
-  UiDriver::Type(w.EditField6(), "x");
-  EXPECT_EQ(Selected(w), 2);
-  EXPECT_EQ(w.ListBox1().SelCount(), 1);
-  EXPECT_EQ(w.EditField1().Text(), "Cabal");
-  // Emptying the buffer searches nothing; the selection stays.
-  UiDriver::PressKey(w, Qt::Key_Backspace);
-  EXPECT_EQ(w.EditField6().Text(), "");
-  EXPECT_EQ(Selected(w), 2);
+    MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
+    w.ListBox1().SetListIndex(2);
+    UiDriver::Type(w.EditField6(), "x");
+    EXPECT_EQ(Selected(w), 2);
+    EXPECT_EQ(w.ListBox1().SelCount(), 1);
+    EXPECT_EQ(w.EditField1().Text(), "Cabal");
+    // Emptying the buffer searches nothing; the selection stays.
+    UiDriver::PressKey(w, Qt::Key_Backspace);
+    EXPECT_EQ(w.EditField6().Text(), "");
+    EXPECT_EQ(Selected(w), 2);
 }
 
 TEST_F(MainWindowSearch, EveryMetacharacterIsFoundLiterally) {
-  const QString specials = QStringLiteral("\"'$()\\?*+.^-[]|{}");
-  QStringList titles{"plain"};
-  for (QChar c : specials) titles << QString("x %1y").arg(c);
-  MainWindow& w = OpenForSearch(titles);
-  for (int i = 0; i < specials.size(); ++i) {
-    Pause(w);
-    w.ListBox1().SetListIndex(0);
-    w.EditField6().SetText(QString(specials[i]));
-    EXPECT_EQ(Selected(w), i + 1) << QString(specials[i]).toStdString();
-  }
-  EXPECT_EQ(w.EscapeSpecialCharacters(specials).size(), 2 * specials.size());
-  EXPECT_EQ(w.EscapeSpecialCharacters("a.b"), "a\\.b");
-  EXPECT_EQ(w.EscapeSpecialCharacters("#&!"), "#&!");
+    const QString specials = QStringLiteral("\"'$()\\?*+.^-[]|{}");
+    QStringList titles{"plain"};
+    for (QChar c : specials)
+        titles << QString("x %1y").arg(c);
+    MainWindow& w = OpenForSearch(titles);
+    for (int i = 0; i < specials.size(); ++i) {
+        Pause(w);
+        w.ListBox1().SetListIndex(0);
+        w.EditField6().SetText(QString(specials[i]));
+        EXPECT_EQ(Selected(w), i + 1) << QString(specials[i]).toStdString();
+    }
+    EXPECT_EQ(w.EscapeSpecialCharacters(specials).size(), 2 * specials.size());
+    EXPECT_EQ(w.EscapeSpecialCharacters("a.b"), "a\\.b");
+    EXPECT_EQ(w.EscapeSpecialCharacters("#&!"), "#&!");
 }
 
 TEST_F(MainWindowSearch, DotFindsOnlyAWordStartingWithADot) {
-  MainWindow& w = OpenForSearch({"abc", "a.b", "x .dot"});
-  w.EditField6().SetText(".");
-  EXPECT_EQ(Selected(w), 2);
+    MainWindow& w = OpenForSearch({"abc", "a.b", "x .dot"});
+    w.EditField6().SetText(".");
+    EXPECT_EQ(Selected(w), 2);
 }
 
 TEST_F(MainWindowSearch, LeadingBlankFindsTwoBlanksOrALeadingOne) {
-  MainWindow& w = OpenForSearch({"a b", "a  b"});
-  w.EditField6().SetText(" ");
-  EXPECT_EQ(Selected(w), 1);
+    MainWindow& w = OpenForSearch({"a b", "a  b"});
+    w.EditField6().SetText(" ");
+    EXPECT_EQ(Selected(w), 1);
 }
 
 TEST_F(MainWindowSearch, TimerRunsWhileTheSearchFieldHasTheFocus) {
-  MainWindow& w = OpenForSearch({"Alpha Beta", "Banana"});
-  EXPECT_TRUE(w.Timer1().Enabled());
-  UiDriver::Type(w.EditField6(), "ba");
-  UiDriver::Click(w.EditField3());
-  EXPECT_FALSE(w.Timer1().Enabled());
-  EXPECT_EQ(w.EditField6().Text(), "");
-  EXPECT_EQ(Selected(w), 1);  // the entry found stays selected
-  EXPECT_FALSE(w.EditField6_KeyDown(w.EditField6(), "a"));
+    MainWindow& w = OpenForSearch({"Alpha Beta", "Banana"});
+    EXPECT_TRUE(w.Timer1().Enabled());
+    UiDriver::Type(w.EditField6(), "ba");
+    UiDriver::Click(w.EditField3());
+    EXPECT_FALSE(w.Timer1().Enabled());
+    EXPECT_EQ(w.EditField6().Text(), "");
+    EXPECT_EQ(Selected(w), 1);  // the entry found stays selected
+    EXPECT_FALSE(w.EditField6_KeyDown(w.EditField6(), "a"));
 }
 
 // Keys that type nothing still restart the period: the buffer is forgotten
 // only 500 ms after the last key of any kind.
 TEST_F(MainWindowSearch, EveryKeyRestartsTheTimerWithoutSearching) {
-  MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
-  UiDriver::Type(w.EditField6(), "ba");
-  ASSERT_EQ(Selected(w), 1);
-  auto* timer = w.Timer1().findChild<QTimer*>();
-  ASSERT_NE(timer, nullptr);
-  timer->setTimerType(Qt::PreciseTimer);
-  w.Timer1().SetPeriod(10000);  // long enough never to fire during the test
-  for (int key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F5}) {
-    QThread::msleep(20);
-    const int before = timer->remainingTime();
-    UiDriver::PressKey(w, key);
-    EXPECT_GT(timer->remainingTime(), before) << key;
-    EXPECT_EQ(w.EditField6().Text(), "ba");
-    EXPECT_EQ(Selected(w), 1);
-    EXPECT_EQ(w.ListBox1().SelCount(), 1);
-  }
+    MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
+    UiDriver::Type(w.EditField6(), "ba");
+    ASSERT_EQ(Selected(w), 1);
+    auto* timer = w.Timer1().findChild<QTimer*>();
+    ASSERT_NE(timer, nullptr);
+    timer->setTimerType(Qt::PreciseTimer);
+    w.Timer1().SetPeriod(10000);  // long enough never to fire during the test
+    for (int key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F5}) {
+        QThread::msleep(20);
+        const int before = timer->remainingTime();
+        UiDriver::PressKey(w, key);
+        EXPECT_GT(timer->remainingTime(), before) << key;
+        EXPECT_EQ(w.EditField6().Text(), "ba");
+        EXPECT_EQ(Selected(w), 1);
+        EXPECT_EQ(w.ListBox1().SelCount(), 1);
+    }
 }
 
 TEST_F(MainWindowSearch, WithoutEntriesNothingIsSelected) {
-  MainWindow& w = Open({});
-  w.EditField6().SetText("a");
-  EXPECT_EQ(Selected(w), -1);
+    MainWindow& w = Open({});
+    w.EditField6().SetText("a");
+    EXPECT_EQ(Selected(w), -1);
 }
 
 }  // namespace

@@ -33,13 +33,13 @@ void check(bool condition) {
         std::abort();
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int mode = size == 0 ? 0 : data[0] % 3;
-    const QByteArray rest = size == 0 ? QByteArray()
-                                      : QByteArray(reinterpret_cast<const char*>(data + 1),
-                                                   static_cast<qsizetype>(size - 1));
+    const QByteArray rest = size == 0
+                                ? QByteArray()
+                                : QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
 
     QByteArray file;
     if (mode == 0) {
@@ -67,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     RC4 writer;
     QByteArray saved;
-    const WindowPlacement placement{read.geometry.LeftPixels(), read.geometry.TopPixels(),
-                                    read.geometry.WidthPixels(), read.geometry.HeightPixels()};
+    const WindowPlacement placement{read.geometry.LeftPixels(), read.geometry.TopPixels(), read.geometry.WidthPixels(),
+                                    read.geometry.HeightPixels()};
     check(DocumentWriter::WriteBytes(&saved, writer, kPassword, read.rows, -1, placement).ok());
     RC4 again;
     const DocumentReadResult reread = DocumentReader::ReadBytes(saved, again, kPassword);

@@ -15,37 +15,37 @@ class Window;
 // platform: clicks, typing, special keys, the mouse moving over a control, and
 // answers to the modal windows the program shows.
 class UiDriver {
- public:
-  // Makes the window the active one, so that focus moves reach its widgets.
-  static void Activate(Window& window);
-  // A click in the middle of the control (or at a point of its own), after
-  // activating its window: focus moves as a click moves it.
-  static void Click(RectControl& control);
-  static void ClickAt(RectControl& control, QPoint at);
-  // A click on the window's content area at window coordinates.
-  static void ClickWindow(Window& window, int x, int y);
-  static void ClickRow(Listbox& list, int row);
-  static void ClickToolbarItem(ToolbarItem& item);
-  static void ClickUp(UpDownArrows& arrows);
-  static void ClickDown(UpDownArrows& arrows);
-  // Types each character as a key press into the control's widget.
-  static void Type(RectControl& field, const QString& text);
-  // A key press (and release) sent to the window's focus widget.
-  static void PressKey(Window& window, int key, const QString& text = QString());
-  static void PressReturn(Window& window);
-  static void PressEsc(Window& window);
-  static void PressTab(Window& window);
-  static void MouseEnter(RectControl& control);
-  static void MouseExit(RectControl& control);
-  // Queues an answer for the next ShowModal; each answer is used once. A modal
-  // window shown with no answer queued fails the test and is hidden.
-  static void AnswerNextModal(std::function<void(Window&)> answer);
-  static int PendingAnswers();
-  static void ClearAnswers();
-  // Lets queued events (zero timers, deferred deletes) run.
-  static void ProcessEvents();
+public:
+    // Makes the window the active one, so that focus moves reach its widgets.
+    static void Activate(Window& window);
+    // A click in the middle of the control (or at a point of its own), after
+    // activating its window: focus moves as a click moves it.
+    static void Click(RectControl& control);
+    static void ClickAt(RectControl& control, QPoint at);
+    // A click on the window's content area at window coordinates.
+    static void ClickWindow(Window& window, int x, int y);
+    static void ClickRow(Listbox& list, int row);
+    static void ClickToolbarItem(ToolbarItem& item);
+    static void ClickUp(UpDownArrows& arrows);
+    static void ClickDown(UpDownArrows& arrows);
+    // Types each character as a key press into the control's widget.
+    static void Type(RectControl& field, const QString& text);
+    // A key press (and release) sent to the window's focus widget.
+    static void PressKey(Window& window, int key, const QString& text = QString());
+    static void PressReturn(Window& window);
+    static void PressEsc(Window& window);
+    static void PressTab(Window& window);
+    static void MouseEnter(RectControl& control);
+    static void MouseExit(RectControl& control);
+    // Queues an answer for the next ShowModal; each answer is used once. A modal
+    // window shown with no answer queued fails the test and is hidden.
+    static void AnswerNextModal(std::function<void(Window&)> answer);
+    static int PendingAnswers();
+    static void ClearAnswers();
+    // Lets queued events (zero timers, deferred deletes) run.
+    static void ProcessEvents();
 
- private:
-  static QWidget* KeyTarget(Window& window);
-  static void SendKey(QWidget* target, int key, const QString& text);
+private:
+    static QWidget* KeyTarget(Window& window);
+    static void SendKey(QWidget* target, int key, const QString& text);
 };

@@ -10,19 +10,20 @@
 namespace {
 
 class WindowCleanup : public testing::EmptyTestEventListener {
-  void OnTestEnd(const testing::TestInfo&) override {
-    UiDriver::ClearAnswers();
-    Window::DeleteAll();
-    UiDriver::ProcessEvents();
-  }
+    void OnTestEnd(const testing::TestInfo&) override {
+        UiDriver::ClearAnswers();
+        Window::DeleteAll();
+        UiDriver::ProcessEvents();
+    }
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  testing::InitGoogleTest(&argc, argv);
-  testing::UnitTest::GetInstance()->listeners().Append(new WindowCleanup);
-  return RUN_ALL_TESTS();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new WindowCleanup);
+    return RUN_ALL_TESTS();
 }

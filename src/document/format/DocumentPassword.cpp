@@ -1,3 +1,5 @@
 #include "document/format/DocumentPassword.h"
 
-QByteArray DocumentPassword::KeyBytes(const QString& password) { return password.toUtf8(); }
+QByteArray DocumentPassword::KeyBytes(const QString& password) {
+    return password.toUtf8();
+}

@@ -13,10 +13,10 @@ struct DocumentWriteResult {
     };
 
     Status status = Status::Written;
-    int row = -1;                          // UnencodableCell: the entry's row
+    int row = -1;                             // UnencodableCell: the entry's row
     EntryColumn column = EntryColumn::Title;  // UnencodableCell: the field
-    int character = -1;                    // UnencodableCell: 0-based index in the cell
-    QString error;                         // WriteFailed: the reason
+    int character = -1;                       // UnencodableCell: 0-based index in the cell
+    QString error;                            // WriteFailed: the reason
 
     bool ok() const { return status == Status::Written; }
 };

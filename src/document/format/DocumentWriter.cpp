@@ -22,14 +22,12 @@ DocumentWriteResult writeFailed(const QString& reason) {
     return r;
 }
 
-} // namespace
+}  // namespace
 
 DocumentWriteResult DocumentWriter::WriteFile(const FolderItem& file, RC4& cipher, const QString& password,
                                               const std::vector<EntryRow>& rows, int entryCount,
                                               const WindowPlacement& placement) {
-    const auto open = [&file](QString* error) {
-        return file.CreateBinaryFile(QString::fromLatin1(kTypeName), error);
-    };
+    const auto open = [&file](QString* error) { return file.CreateBinaryFile(QString::fromLatin1(kTypeName), error); };
     return Write(open, cipher, password, rows, entryCount, placement);
 }
 
@@ -70,8 +68,8 @@ DocumentWriteResult DocumentWriter::Write(const StreamOpener& open, RC4& cipher,
 
 DocumentWriteResult DocumentWriter::EncodeCells(const std::vector<EntryRow>& rows, int entryCount,
                                                 std::vector<QByteArray>* cells) {
-    const int count = entryCount < 0 ? static_cast<int>(rows.size())
-                                     : std::min(entryCount, static_cast<int>(rows.size()));
+    const int count =
+        entryCount < 0 ? static_cast<int>(rows.size()) : std::min(entryCount, static_cast<int>(rows.size()));
     cells->clear();
     cells->reserve(static_cast<size_t>(count) * kEntryColumnCount);
     for (int row = 0; row < count; ++row) {

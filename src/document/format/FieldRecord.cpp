@@ -10,4 +10,6 @@ bool FieldRecord::Encode(const QString& cell, QByteArray* out, int* firstBadChar
     return true;
 }
 
-QString FieldRecord::Decode(const QByteArray& bytes) { return MacRoman::Decode(bytes); }
+QString FieldRecord::Decode(const QByteArray& bytes) {
+    return MacRoman::Decode(bytes);
+}

@@ -21,11 +21,19 @@ GeometryRecord GeometryRecord::Parse(const QByteArray& text) {
 }
 
 bool GeometryRecord::FitsScreen(int screenWidth, int screenHeight) const {
-    return left < static_cast<double>(screenWidth) && left > -1.0 &&
-           top < static_cast<double>(screenHeight) && top > -1.0;
+    return left < static_cast<double>(screenWidth) && left > -1.0 && top < static_cast<double>(screenHeight) &&
+           top > -1.0;
 }
 
-qint32 GeometryRecord::LeftPixels() const { return DoubleToInt32(left); }
-qint32 GeometryRecord::TopPixels() const { return DoubleToInt32(top); }
-qint32 GeometryRecord::WidthPixels() const { return DoubleToInt32(width); }
-qint32 GeometryRecord::HeightPixels() const { return DoubleToInt32(height); }
+qint32 GeometryRecord::LeftPixels() const {
+    return DoubleToInt32(left);
+}
+qint32 GeometryRecord::TopPixels() const {
+    return DoubleToInt32(top);
+}
+qint32 GeometryRecord::WidthPixels() const {
+    return DoubleToInt32(width);
+}
+qint32 GeometryRecord::HeightPixels() const {
+    return DoubleToInt32(height);
+}

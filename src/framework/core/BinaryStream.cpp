@@ -3,9 +3,7 @@
 #include <QBuffer>
 #include <QSaveFile>
 
-BinaryStream::BinaryStream(std::unique_ptr<QIODevice> device)
-    : device_(std::move(device))
-{
+BinaryStream::BinaryStream(std::unique_ptr<QIODevice> device) : device_(std::move(device)) {
     if (!device_ || !device_->isOpen())
         Fail(QStringLiteral("The stream has no open device."));
 }
@@ -14,16 +12,14 @@ BinaryStream::BinaryStream(std::unique_ptr<QIODevice> device)
 // so the file it was to replace stays untouched.
 BinaryStream::~BinaryStream() = default;
 
-std::unique_ptr<BinaryStream> BinaryStream::FromBytes(const QByteArray& bytes)
-{
+std::unique_ptr<BinaryStream> BinaryStream::FromBytes(const QByteArray& bytes) {
     auto buffer = std::make_unique<QBuffer>();
     buffer->setData(bytes);
     buffer->open(QIODevice::ReadOnly);
     return std::make_unique<BinaryStream>(std::move(buffer));
 }
 
-QByteArray BinaryStream::ReadPString()
-{
+QByteArray BinaryStream::ReadPString() {
     if (closed_ || !device_ || !device_->isReadable())
         return QByteArray();
     char length = 0;
@@ -40,8 +36,7 @@ QByteArray BinaryStream::ReadPString()
     return bytes;
 }
 
-bool BinaryStream::WritePString(const QByteArray& bytes)
-{
+bool BinaryStream::WritePString(const QByteArray& bytes) {
     if (bytes.size() > 255)
         return false;
     QByteArray record;
@@ -51,8 +46,7 @@ bool BinaryStream::WritePString(const QByteArray& bytes)
     return Write(record);
 }
 
-bool BinaryStream::Write(const QByteArray& bytes)
-{
+bool BinaryStream::Write(const QByteArray& bytes) {
     if (hasError_ || closed_ || !device_ || !device_->isWritable()) {
         if (!hasError_)
             Fail(closed_ ? QStringLiteral("The stream is closed.") : QStringLiteral("The stream is not writable."));
@@ -67,10 +61,11 @@ bool BinaryStream::Write(const QByteArray& bytes)
     return true;
 }
 
-bool BinaryStream::EndOfFile() const { return closed_ || !device_ || device_->atEnd(); }
+bool BinaryStream::EndOfFile() const {
+    return closed_ || !device_ || device_->atEnd();
+}
 
-bool BinaryStream::Close(QString* error)
-{
+bool BinaryStream::Close(QString* error) {
     if (closed_) {
         if (error)
             *error = error_;
@@ -81,7 +76,7 @@ bool BinaryStream::Close(QString* error)
         if (auto* saveFile = qobject_cast<QSaveFile*>(device_.get())) {
             if (hasError_) {
                 saveFile->cancelWriting();
-                saveFile->commit(); // discards the temporary file
+                saveFile->commit();  // discards the temporary file
             } else if (!saveFile->commit()) {
                 Fail(saveFile->errorString());
             }
@@ -97,12 +92,15 @@ bool BinaryStream::Close(QString* error)
     return !hasError_;
 }
 
-bool BinaryStream::HasError() const { return hasError_; }
+bool BinaryStream::HasError() const {
+    return hasError_;
+}
 
-QString BinaryStream::ErrorString() const { return error_; }
+QString BinaryStream::ErrorString() const {
+    return error_;
+}
 
-void BinaryStream::Fail(const QString& reason)
-{
+void BinaryStream::Fail(const QString& reason) {
     if (hasError_)
         return;
     hasError_ = true;

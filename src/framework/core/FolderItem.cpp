@@ -9,48 +9,51 @@
 #include <cstring>
 #include <sys/stat.h>
 
-FolderItem::FolderItem(const QString& path)
-{
+FolderItem::FolderItem(const QString& path) {
     if (!path.isEmpty())
         path_ = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-bool FolderItem::IsNull() const { return path_.isEmpty(); }
+bool FolderItem::IsNull() const {
+    return path_.isEmpty();
+}
 
-QString FolderItem::Name() const { return IsNull() ? QString() : QFileInfo(path_).fileName(); }
+QString FolderItem::Name() const {
+    return IsNull() ? QString() : QFileInfo(path_).fileName();
+}
 
-QString FolderItem::NativePath() const { return QDir::toNativeSeparators(path_); }
+QString FolderItem::NativePath() const {
+    return QDir::toNativeSeparators(path_);
+}
 
-FolderItem FolderItem::Parent() const
-{
+FolderItem FolderItem::Parent() const {
     if (IsNull() || path_ == QLatin1String("/"))
         return FolderItem();
     return FolderItem(QFileInfo(path_).path());
 }
 
-FolderItem FolderItem::Child(const QString& name) const
-{
-    if (IsNull() || name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
-        || name.contains(QLatin1Char('/')))
+FolderItem FolderItem::Child(const QString& name) const {
+    if (IsNull() || name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        name.contains(QLatin1Char('/')))
         return FolderItem();
     return FolderItem(path_ == QLatin1String("/") ? path_ + name : path_ + QLatin1Char('/') + name);
 }
 
-bool FolderItem::Exists() const { return !IsNull() && QFileInfo::exists(path_); }
+bool FolderItem::Exists() const {
+    return !IsNull() && QFileInfo::exists(path_);
+}
 
 namespace {
 
-std::unique_ptr<BinaryStream> Refuse(QString* error, const QString& reason)
-{
+std::unique_ptr<BinaryStream> Refuse(QString* error, const QString& reason) {
     if (error)
         *error = reason;
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
-std::unique_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(QString* error) const
-{
+std::unique_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(QString* error) const {
     if (IsNull())
         return Refuse(error, QStringLiteral("No file was given."));
     if (QFileInfo(path_).isDir())
@@ -63,8 +66,7 @@ std::unique_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(QString* error) const
     return std::make_unique<BinaryStream>(std::move(file));
 }
 
-std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const QString& typeName, QString* error) const
-{
+std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const QString& typeName, QString* error) const {
     Q_UNUSED(typeName);
     if (IsNull())
         return Refuse(error, QStringLiteral("No file was given."));

@@ -15,8 +15,7 @@ struct ConverterCloser {
 };
 using ConverterPtr = std::unique_ptr<UConverter, ConverterCloser>;
 
-ConverterPtr OpenConverter()
-{
+ConverterPtr OpenConverter() {
     UErrorCode status = U_ZERO_ERROR;
     ConverterPtr c(ucnv_open("macintosh", &status));
     if (U_FAILURE(status))
@@ -27,17 +26,15 @@ ConverterPtr OpenConverter()
     return U_FAILURE(status) ? ConverterPtr() : std::move(c);
 }
 
-UConverter* Converter()
-{
+UConverter* Converter() {
     static thread_local ConverterPtr converter = OpenConverter();
     return converter.get();
 }
 
 // The character of every byte, taken once from the converter.
-const std::array<char16_t, 256>& DecodeTable()
-{
+const std::array<char16_t, 256>& DecodeTable() {
     static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t {};
+        std::array<char16_t, 256> t{};
         ConverterPtr c = OpenConverter();
         for (int b = 0; b < 256; ++b) {
             t[size_t(b)] = char16_t(b < 0x80 ? b : 0xFFFD);
@@ -55,8 +52,7 @@ const std::array<char16_t, 256>& DecodeTable()
     return table;
 }
 
-bool IsAscii(const QString& s)
-{
+bool IsAscii(const QString& s) {
     // Or-ing every unit (no early exit) lets the compiler vectorise the scan.
     const char16_t* u = reinterpret_cast<const char16_t*>(s.utf16());
     char16_t all = 0;
@@ -69,8 +65,7 @@ bool IsAscii(const QString& s)
 // text (quick check "yes", combining class 0: a text of only such characters
 // is in NFC already); -1 for the rest, which go through normalisation and the
 // converter.
-const std::vector<qint16>& FastEncodeTable()
-{
+const std::vector<qint16>& FastEncodeTable() {
     static const std::vector<qint16> table = [] {
         std::vector<qint16> t(0x10000, -1);
         UErrorCode status = U_ZERO_ERROR;
@@ -81,9 +76,9 @@ const std::vector<qint16>& FastEncodeTable()
         for (int b = 0; b < 256; ++b) {
             const char16_t c = decode[size_t(b)];
             status = U_ZERO_ERROR;
-            if (c == 0xFFFD || QChar::isSurrogate(c) || u_getCombiningClass(c) != 0
-                || unorm2_quickCheck(nfc, reinterpret_cast<const UChar*>(&c), 1, &status) != UNORM_YES
-                || U_FAILURE(status))
+            if (c == 0xFFFD || QChar::isSurrogate(c) || u_getCombiningClass(c) != 0 ||
+                unorm2_quickCheck(nfc, reinterpret_cast<const UChar*>(&c), 1, &status) != UNORM_YES ||
+                U_FAILURE(status))
                 continue;
             t[c] = qint16(b);
         }
@@ -92,8 +87,7 @@ const std::vector<qint16>& FastEncodeTable()
     return table;
 }
 
-bool EncodeByTable(const QString& text, QByteArray* out)
-{
+bool EncodeByTable(const QString& text, QByteArray* out) {
     const qint16* table = FastEncodeTable().data();
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char* dst = bytes.data();
@@ -108,17 +102,17 @@ bool EncodeByTable(const QString& text, QByteArray* out)
     return true;
 }
 
-const UNormalizer2* Nfc()
-{
+const UNormalizer2* Nfc() {
     UErrorCode status = U_ZERO_ERROR;
     const UNormalizer2* n = unorm2_getNFCInstance(&status);
     return U_SUCCESS(status) ? n : nullptr;
 }
 
-const UChar* Units(const QString& s) { return reinterpret_cast<const UChar*>(s.utf16()); }
+const UChar* Units(const QString& s) {
+    return reinterpret_cast<const UChar*>(s.utf16());
+}
 
-QString ToNfc(const QString& s)
-{
+QString ToNfc(const QString& s) {
     const UNormalizer2* nfc = Nfc();
     if (!nfc)
         return s;
@@ -138,16 +132,15 @@ QString ToNfc(const QString& s)
 }
 
 // Converts text already in NFC; false when some character has no MacRoman form.
-bool EncodeNormalized(const QString& text, QByteArray* out)
-{
+bool EncodeNormalized(const QString& text, QByteArray* out) {
     UConverter* c = Converter();
     if (!c)
         return false;
     ucnv_resetFromUnicode(c);
     QByteArray bytes(text.size() + 1, Qt::Uninitialized);
     UErrorCode status = U_ZERO_ERROR;
-    const int32_t n = ucnv_fromUChars(c, bytes.data(), int32_t(bytes.size()), Units(text), int32_t(text.size()),
-                                      &status);
+    const int32_t n =
+        ucnv_fromUChars(c, bytes.data(), int32_t(bytes.size()), Units(text), int32_t(text.size()), &status);
     if (U_FAILURE(status) || n > text.size())
         return false;
     bytes.resize(n);
@@ -158,8 +151,7 @@ bool EncodeNormalized(const QString& text, QByteArray* out)
 // 0-based character index of the first character, or combining sequence,
 // that has no MacRoman form; -1 when there is none. Each sequence that NFC
 // treats on its own is tried separately.
-int FirstBadChar(const QString& text)
-{
+int FirstBadChar(const QString& text) {
     const UNormalizer2* nfc = Nfc();
     QByteArray scratch;
     int charIndex = 0;
@@ -191,10 +183,9 @@ int FirstBadChar(const QString& text)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
-bool MacRoman::Encode(const QString& text, QByteArray* out, int* firstBadChar)
-{
+bool MacRoman::Encode(const QString& text, QByteArray* out, int* firstBadChar) {
     if (firstBadChar)
         *firstBadChar = -1;
     QByteArray scratch;
@@ -208,20 +199,18 @@ bool MacRoman::Encode(const QString& text, QByteArray* out, int* firstBadChar)
     bytes.clear();
     if (firstBadChar) {
         *firstBadChar = FirstBadChar(text);
-        if (*firstBadChar < 0) // only when ICU itself is unusable
+        if (*firstBadChar < 0)  // only when ICU itself is unusable
             *firstBadChar = 0;
     }
     return false;
 }
 
-bool MacRoman::CanEncode(const QString& text)
-{
+bool MacRoman::CanEncode(const QString& text) {
     QByteArray scratch;
     return Encode(text, &scratch);
 }
 
-QString MacRoman::Decode(const QByteArray& bytes)
-{
+QString MacRoman::Decode(const QByteArray& bytes) {
     const std::array<char16_t, 256>& table = DecodeTable();
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());

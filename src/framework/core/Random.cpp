@@ -4,11 +4,10 @@
 
 #include <limits>
 
-qint64 Random::InRange(qint64 min, qint64 max)
-{
+qint64 Random::InRange(qint64 min, qint64 max) {
     if (max < min)
         std::swap(min, max);
-    const quint64 span = quint64(max) - quint64(min); // number of values minus one
+    const quint64 span = quint64(max) - quint64(min);  // number of values minus one
     QRandomGenerator* source = QRandomGenerator::system();
     quint64 draw = 0;
     if (span == std::numeric_limits<quint64>::max()) {

@@ -1,7 +1,6 @@
 #include "framework/core/RegEx.h"
 
-const QRegularExpression& RegEx::Compiled()
-{
+const QRegularExpression& RegEx::Compiled() {
     if (!haveCompiled_ || compiledPattern_ != SearchPattern || compiledOptions_ != Options) {
         QRegularExpression::PatternOptions flags = QRegularExpression::NoPatternOption;
         if (!Options.CaseSensitive)
@@ -17,10 +16,11 @@ const QRegularExpression& RegEx::Compiled()
     return compiled_;
 }
 
-bool RegEx::IsValid() { return Compiled().isValid(); }
+bool RegEx::IsValid() {
+    return Compiled().isValid();
+}
 
-std::optional<RegExMatch> RegEx::Search(const QString& target)
-{
+std::optional<RegExMatch> RegEx::Search(const QString& target) {
     const QRegularExpression& re = Compiled();
     if (!re.isValid())
         return std::nullopt;
@@ -30,8 +30,7 @@ std::optional<RegExMatch> RegEx::Search(const QString& target)
     return RegExMatch(match, target);
 }
 
-QString RegEx::ExpandReplacement(const QRegularExpressionMatch& match) const
-{
+QString RegEx::ExpandReplacement(const QRegularExpressionMatch& match) const {
     QString out;
     const QString& p = ReplacementPattern;
     for (qsizetype i = 0; i < p.size(); ++i) {
@@ -54,8 +53,7 @@ QString RegEx::ExpandReplacement(const QRegularExpressionMatch& match) const
     return out;
 }
 
-QString RegEx::Replace(const QString& target)
-{
+QString RegEx::Replace(const QString& target) {
     const QRegularExpression& re = Compiled();
     if (!re.isValid())
         return target;

@@ -8,10 +8,9 @@ struct RegExOptions {
     bool ReplaceAllMatches = false;
     bool DotMatchAll = false;
 
-    bool operator==(const RegExOptions& o) const
-    {
-        return CaseSensitive == o.CaseSensitive && ReplaceAllMatches == o.ReplaceAllMatches
-            && DotMatchAll == o.DotMatchAll;
+    bool operator==(const RegExOptions& o) const {
+        return CaseSensitive == o.CaseSensitive && ReplaceAllMatches == o.ReplaceAllMatches &&
+               DotMatchAll == o.DotMatchAll;
     }
     bool operator!=(const RegExOptions& o) const { return !(*this == o); }
 };

@@ -12,8 +12,7 @@ struct CollatorCloser {
 
 // The root collator, opened once. Null only when ICU has no collation data;
 // then texts are ordered by code points alone.
-UCollator* Collator()
-{
+UCollator* Collator() {
     static const std::unique_ptr<UCollator, CollatorCloser> collator = [] {
         UErrorCode status = U_ZERO_ERROR;
         UCollator* c = ucol_open("", &status);
@@ -27,11 +26,12 @@ UCollator* Collator()
     return collator.get();
 }
 
-const UChar* Units(const QString& s) { return reinterpret_cast<const UChar*>(s.utf16()); }
+const UChar* Units(const QString& s) {
+    return reinterpret_cast<const UChar*>(s.utf16());
+}
 
 // The code point at i (a lone surrogate stands for itself); advances i.
-char32_t NextCodePoint(const QString& s, qsizetype& i)
-{
+char32_t NextCodePoint(const QString& s, qsizetype& i) {
     const char16_t u = s.at(i).unicode();
     if (QChar::isHighSurrogate(u) && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
         const char32_t cp = QChar::surrogateToUcs4(u, s.at(i + 1).unicode());
@@ -43,8 +43,7 @@ char32_t NextCodePoint(const QString& s, qsizetype& i)
 }
 
 // Code point order (which UTF-16 unit order is not, above U+D7FF).
-int CompareCodePoints(const QString& a, const QString& b)
-{
+int CompareCodePoints(const QString& a, const QString& b) {
     qsizetype i = 0;
     qsizetype j = 0;
     while (i < a.size() && j < b.size()) {
@@ -58,10 +57,9 @@ int CompareCodePoints(const QString& a, const QString& b)
     return j < b.size() ? -1 : 0;
 }
 
-} // namespace
+}  // namespace
 
-int StrComp(const QString& a, const QString& b)
-{
+int StrComp(const QString& a, const QString& b) {
     if (a == b)
         return 0;
     if (UCollator* c = Collator()) {
@@ -72,15 +70,14 @@ int StrComp(const QString& a, const QString& b)
     return CompareCodePoints(a, b);
 }
 
-QByteArray StrCompSortKey(const QString& s)
-{
+QByteArray StrCompSortKey(const QString& s) {
     QByteArray key;
     if (UCollator* c = Collator()) {
         // The collation key ends in its one 0x00 byte, so two keys that differ
         // there decide the order before the tie-break part is reached.
         key.resize(s.size() * 4 + 16);
-        int32_t n = ucol_getSortKey(c, Units(s), int32_t(s.size()),
-                                    reinterpret_cast<uint8_t*>(key.data()), int32_t(key.size()));
+        int32_t n = ucol_getSortKey(c, Units(s), int32_t(s.size()), reinterpret_cast<uint8_t*>(key.data()),
+                                    int32_t(key.size()));
         if (n > key.size()) {
             key.resize(n);
             n = ucol_getSortKey(c, Units(s), int32_t(s.size()), reinterpret_cast<uint8_t*>(key.data()),

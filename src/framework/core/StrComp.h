@@ -19,5 +19,9 @@ int StrComp(const QString& a, const QString& b);
 // and two keys are equal exactly when the texts are.
 QByteArray StrCompSortKey(const QString& s);
 
-inline bool TextEquals(const QString& a, const QString& b) { return a == b; }
-inline bool TextLess(const QString& a, const QString& b) { return StrComp(a, b) < 0; }
+inline bool TextEquals(const QString& a, const QString& b) {
+    return a == b;
+}
+inline bool TextLess(const QString& a, const QString& b) {
+    return StrComp(a, b) < 0;
+}

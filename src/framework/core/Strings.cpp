@@ -9,49 +9,45 @@
 
 namespace {
 
-bool IsPairAt(const QString& s, qsizetype i)
-{
+bool IsPairAt(const QString& s, qsizetype i) {
     return i + 1 < s.size() && s.at(i).isHighSurrogate() && s.at(i + 1).isLowSurrogate();
 }
 
 // UTF-16 offset of the character with 0-based index charIndex (s.size() when
 // the text has fewer characters).
-qsizetype OffsetOfChar(const QString& s, qsizetype charIndex)
-{
+qsizetype OffsetOfChar(const QString& s, qsizetype charIndex) {
     qsizetype i = 0;
     for (qsizetype c = 0; c < charIndex && i < s.size(); ++c)
         i += IsPairAt(s, i) ? 2 : 1;
     return i;
 }
 
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
-qsizetype SkipDigits(const QString& s, qsizetype i)
-{
+qsizetype SkipDigits(const QString& s, qsizetype i) {
     while (i < s.size() && IsDigit(s.at(i)))
         ++i;
     return i;
 }
 
-} // namespace
+}  // namespace
 
-int Len(const QString& s)
-{
+int Len(const QString& s) {
     qsizetype count = 0;
     for (qsizetype i = 0; i < s.size(); ++count)
         i += IsPairAt(s, i) ? 2 : 1;
     return int(count);
 }
 
-QString Left(const QString& s, int n)
-{
+QString Left(const QString& s, int n) {
     if (n <= 0)
         return QString();
     return s.left(OffsetOfChar(s, n));
 }
 
-QString Mid(const QString& s, int start1, int length)
-{
+QString Mid(const QString& s, int start1, int length) {
     const qsizetype from = OffsetOfChar(s, start1 < 1 ? 0 : start1 - 1);
     if (length < 0)
         return s.mid(from);
@@ -61,8 +57,7 @@ QString Mid(const QString& s, int start1, int length)
     return s.mid(from, to - from);
 }
 
-double Val(const QString& s)
-{
+double Val(const QString& s) {
     qsizetype i = 0;
     while (i < s.size() && (s.at(i) == QLatin1Char(' ') || s.at(i) == QLatin1Char('\t')))
         ++i;
@@ -112,8 +107,7 @@ double Val(const QString& s)
     return negative ? -value : value;
 }
 
-QString Str(double value)
-{
+QString Str(double value) {
     if (std::isnan(value))
         return QStringLiteral("nan");
     if (std::isinf(value))
@@ -123,12 +117,15 @@ QString Str(double value)
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-QString Str(qint64 value) { return QString::number(value); }
+QString Str(qint64 value) {
+    return QString::number(value);
+}
 
-QString Str(int value) { return QString::number(value); }
+QString Str(int value) {
+    return QString::number(value);
+}
 
-QString NthField(const QString& s, const QString& sep, int n)
-{
+QString NthField(const QString& s, const QString& sep, int n) {
     if (n < 1)
         return QString();
     if (sep.isEmpty())
@@ -144,8 +141,7 @@ QString NthField(const QString& s, const QString& sep, int n)
     return end < 0 ? s.mid(from) : s.mid(from, end - from);
 }
 
-int CountFields(const QString& s, const QString& sep)
-{
+int CountFields(const QString& s, const QString& sep) {
     if (sep.isEmpty())
         return 1;
     // Not QString::count, which also counts overlapping occurrences.
@@ -155,8 +151,7 @@ int CountFields(const QString& s, const QString& sep)
     return fields;
 }
 
-qint32 DoubleToInt32(double value)
-{
+qint32 DoubleToInt32(double value) {
     if (std::isnan(value))
         return 0;
     constexpr double lowest = std::numeric_limits<qint32>::min();

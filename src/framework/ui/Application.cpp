@@ -15,7 +15,7 @@ Application*& Registered() {
     return instance;
 }
 
-} // namespace
+}  // namespace
 
 Application::Application() {
     Registered() = this;

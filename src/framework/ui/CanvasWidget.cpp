@@ -6,21 +6,23 @@
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {}
 
 void CanvasWidget::SetBackdrop(const QImage& image) {
-  backdrop_ = image;
-  update();
+    backdrop_ = image;
+    update();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  if (!backdrop_.isNull()) painter.drawImage(0, 0, backdrop_);
-  if (paint) paint(painter);
+    QPainter painter(this);
+    if (!backdrop_.isNull())
+        painter.drawImage(0, 0, backdrop_);
+    if (paint)
+        paint(painter);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  if (mouseDown && mouseDown(at.x(), at.y())) {
-    event->accept();
-    return;
-  }
-  event->ignore();
+    const QPoint at = event->position().toPoint();
+    if (mouseDown && mouseDown(at.x(), at.y())) {
+        event->accept();
+        return;
+    }
+    event->ignore();
 }

@@ -6,20 +6,20 @@
 
 // The widget behind a Canvas: draws the backdrop, then lets the canvas paint.
 class CanvasWidget : public QWidget {
- public:
-  explicit CanvasWidget(QWidget* parent);
+public:
+    explicit CanvasWidget(QWidget* parent);
 
-  void SetBackdrop(const QImage& image);
-  QImage Backdrop() const { return backdrop_; }
+    void SetBackdrop(const QImage& image);
+    QImage Backdrop() const { return backdrop_; }
 
-  std::function<void(QPainter&)> paint;
-  // Returns whether the click was taken; an untaken click goes on to the window.
-  std::function<bool(int x, int y)> mouseDown;
+    std::function<void(QPainter&)> paint;
+    // Returns whether the click was taken; an untaken click goes on to the window.
+    std::function<bool(int x, int y)> mouseDown;
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
- private:
-  QImage backdrop_;
+private:
+    QImage backdrop_;
 };

@@ -10,6 +10,10 @@ void Control::ApplyProps(const QVariantMap&) {}
 
 void Control::ApplyText(const QString&) {}
 
-void Control::SetHelpTag(const QString& tag) { helpTag_ = tag; }
+void Control::SetHelpTag(const QString& tag) {
+    helpTag_ = tag;
+}
 
-bool Control::Live() const { return window_ && !window_->IsClosed(); }
+bool Control::Live() const {
+    return window_ && !window_->IsClosed();
+}

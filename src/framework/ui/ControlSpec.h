@@ -27,17 +27,17 @@ class Control;
 //               72-dpi points), Bold (bool)
 // `bind` runs right after the control is made: attach its event handlers there.
 struct ControlSpec {
-  ControlKind kind;
-  QString name;
-  QString parent;
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  unsigned anchors = LockLeft | LockTop;
-  int tabIndex = 0;
-  QString text;
-  QString helpTag;
-  QVariantMap props;
-  std::function<void(Control&)> bind;
+    ControlKind kind;
+    QString name;
+    QString parent;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    unsigned anchors = LockLeft | LockTop;
+    int tabIndex = 0;
+    QString text;
+    QString helpTag;
+    QVariantMap props;
+    std::function<void(Control&)> bind;
 };

@@ -12,7 +12,7 @@ std::unique_ptr<DesktopServices>& Current() {
     return current;
 }
 
-} // namespace
+}  // namespace
 
 DesktopServices::~DesktopServices() = default;
 

@@ -27,7 +27,7 @@ std::optional<FolderItem> ChosenFile(const QString& path) {
     return FolderItem(path);
 }
 
-} // namespace
+}  // namespace
 
 void DesktopServicesQt::MsgBox(const QString& message) {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), message, QMessageBox::Ok,

@@ -38,5 +38,6 @@ void Graphics::DrawWith(QPainter& painter, Picture* picture, int x, int y, int w
     if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) {
         return;
     }
-    painter.drawImage(QRect(x, y, width, height), picture->ToImage(), QRect(sourceX, sourceY, sourceWidth, sourceHeight));
+    painter.drawImage(QRect(x, y, width, height), picture->ToImage(),
+                      QRect(sourceX, sourceY, sourceWidth, sourceHeight));
 }

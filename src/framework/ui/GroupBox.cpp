@@ -4,9 +4,13 @@
 
 GroupBox::GroupBox(::Window* window, const QString& name, QWidget* parent)
     : RectControl(window, name, new QGroupBox(parent)), box_(static_cast<QGroupBox*>(Widget())) {
-  UpdateFocusPolicy();
+    UpdateFocusPolicy();
 }
 
-QString GroupBox::Caption() const { return box_->title(); }
+QString GroupBox::Caption() const {
+    return box_->title();
+}
 
-void GroupBox::SetCaption(const QString& caption) { box_->setTitle(caption); }
+void GroupBox::SetCaption(const QString& caption) {
+    box_->setTitle(caption);
+}

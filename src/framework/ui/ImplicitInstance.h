@@ -7,7 +7,8 @@
 // or closed since).
 template <class W>
 W& ImplicitInstance() {
-  static QPointer<W> instance;
-  if (!instance || instance->IsClosed()) instance = new W();
-  return *instance;
+    static QPointer<W> instance;
+    if (!instance || instance->IsClosed())
+        instance = new W();
+    return *instance;
 }

@@ -8,8 +8,8 @@ class QKeyEvent;
 // character, or the original platform's control character for editing and
 // arrow keys. Empty for keys that type nothing (modifiers, shortcuts).
 class KeyText {
- public:
-  static QString Of(const QKeyEvent& event);
-  // Whether the key inserts its text into a field.
-  static bool Inserts(const QKeyEvent& event);
+public:
+    static QString Of(const QKeyEvent& event);
+    // Whether the key inserts its text into a field.
+    static bool Inserts(const QKeyEvent& event);
 };

@@ -12,10 +12,10 @@
 
 // The buttons in a window's frame; combine with |.
 enum FrameButtons : unsigned {
-  NoFrameButtons = 0,
-  CloseButton = 1u << 0,
-  MinimizeButton = 1u << 1,
-  MaximizeButton = 1u << 2,
+    NoFrameButtons = 0,
+    CloseButton = 1u << 0,
+    MinimizeButton = 1u << 1,
+    MaximizeButton = 1u << 2,
 };
 
 // A window's own row: shown when built, resizeable, with every frame button
@@ -38,7 +38,7 @@ ControlSpec LayoutRow(ControlKind kind, const QString& name, int left, int top, 
 // A row's bind for a control of kind T: handler gets the control as a T.
 template <class T, class Handler>
 std::function<void(Control&)> BindAs(Handler handler) {
-  return [handler](Control& control) { handler(static_cast<T&>(control)); };
+    return [handler](Control& control) { handler(static_cast<T&>(control)); };
 }
 
 // props with the entries of more added, replacing those of the same name.

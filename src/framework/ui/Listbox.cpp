@@ -8,162 +8,183 @@
 
 Listbox::Listbox(::Window* window, const QString& name, QWidget* parent)
     : RectControl(window, name, new QListView(parent)), view_(static_cast<QListView*>(Widget())) {
-  UpdateFocusPolicy();
-  model_ = new ListboxModel(view_);
-  view_->setModel(model_);
-  view_->setSelectionMode(QAbstractItemView::SingleSelection);
-  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view_->setUniformItemSizes(true);
-  view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  view_->setDragEnabled(false);
-  QObject::connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                   [this](const QItemSelection& on, const QItemSelection& off) { UserSelectionChanged(on, off); });
+    UpdateFocusPolicy();
+    model_ = new ListboxModel(view_);
+    view_->setModel(model_);
+    view_->setSelectionMode(QAbstractItemView::SingleSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setUniformItemSizes(true);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view_->setDragEnabled(false);
+    QObject::connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                     [this](const QItemSelection& on, const QItemSelection& off) { UserSelectionChanged(on, off); });
 }
 
 void Listbox::AddRow(const QString& text) {
-  syncing_ = true;
-  model_->Append(text);
-  syncing_ = false;
-  selected_.push_back(0);
+    syncing_ = true;
+    model_->Append(text);
+    syncing_ = false;
+    selected_.push_back(0);
 }
 
 void Listbox::RemoveRow(int row) {
-  if (row < 0 || row >= ListCount()) return;
-  const bool wasSelected = selected_[std::size_t(row)] != 0;
-  syncing_ = true;
-  model_->Remove(row);
-  syncing_ = false;
-  selected_.erase(selected_.begin() + row);
-  SyncView();
-  if (wasSelected) {
-    --selectedCount_;
-    DeliverChange();
-  }
+    if (row < 0 || row >= ListCount())
+        return;
+    const bool wasSelected = selected_[std::size_t(row)] != 0;
+    syncing_ = true;
+    model_->Remove(row);
+    syncing_ = false;
+    selected_.erase(selected_.begin() + row);
+    SyncView();
+    if (wasSelected) {
+        --selectedCount_;
+        DeliverChange();
+    }
 }
 
 void Listbox::DeleteAllRows() {
-  const bool hadSelection = selectedCount_ > 0;
-  syncing_ = true;
-  model_->Clear();
-  syncing_ = false;
-  selected_.clear();
-  selectedCount_ = 0;
-  if (hadSelection) DeliverChange();
+    const bool hadSelection = selectedCount_ > 0;
+    syncing_ = true;
+    model_->Clear();
+    syncing_ = false;
+    selected_.clear();
+    selectedCount_ = 0;
+    if (hadSelection)
+        DeliverChange();
 }
 
-int Listbox::ListCount() const { return model_->Count(); }
+int Listbox::ListCount() const {
+    return model_->Count();
+}
 
 QString Listbox::Cell(int row, int column) const {
-  if (row < 0 || row >= ListCount() || column != 0) return QString();
-  return model_->Text(row);
+    if (row < 0 || row >= ListCount() || column != 0)
+        return QString();
+    return model_->Text(row);
 }
 
 void Listbox::SetCell(int row, int column, const QString& text) {
-  if (row < 0 || row >= ListCount() || column != 0) return;
-  model_->SetText(row, text);
+    if (row < 0 || row >= ListCount() || column != 0)
+        return;
+    model_->SetText(row, text);
 }
 
 bool Listbox::Selected(int row) const {
-  return row >= 0 && row < ListCount() && selected_[std::size_t(row)] != 0;
+    return row >= 0 && row < ListCount() && selected_[std::size_t(row)] != 0;
 }
 
 void Listbox::MarkRow(int row, bool selected) {
-  char& mark = selected_[std::size_t(row)];
-  if ((mark != 0) == selected) return;
-  mark = selected ? 1 : 0;
-  selectedCount_ += selected ? 1 : -1;
+    char& mark = selected_[std::size_t(row)];
+    if ((mark != 0) == selected)
+        return;
+    mark = selected ? 1 : 0;
+    selectedCount_ += selected ? 1 : -1;
 }
 
 void Listbox::SetSelected(int row, bool selected) {
-  if (row < 0 || row >= ListCount() || Selected(row) == selected) return;
-  MarkRow(row, selected);
-  syncing_ = true;
-  view_->selectionModel()->select(model_->index(row),
-                                  selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
-  syncing_ = false;
-  if (selected) ShowRow(row);
-  DeliverChange();
+    if (row < 0 || row >= ListCount() || Selected(row) == selected)
+        return;
+    MarkRow(row, selected);
+    syncing_ = true;
+    view_->selectionModel()->select(model_->index(row),
+                                    selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+    syncing_ = false;
+    if (selected)
+        ShowRow(row);
+    DeliverChange();
 }
 
 int Listbox::ListIndex() const {
-  if (selectedCount_ == 0) return -1;
-  auto it = std::find(selected_.begin(), selected_.end(), char(1));
-  return it == selected_.end() ? -1 : int(it - selected_.begin());
+    if (selectedCount_ == 0)
+        return -1;
+    auto it = std::find(selected_.begin(), selected_.end(), char(1));
+    return it == selected_.end() ? -1 : int(it - selected_.begin());
 }
 
 void Listbox::SetListIndex(int row) {
-  if (row < -1 || row >= ListCount()) return;
-  const bool already = row < 0 ? selectedCount_ == 0 : selectedCount_ == 1 && Selected(row);
-  if (already) return;
-  std::fill(selected_.begin(), selected_.end(), char(0));
-  selectedCount_ = 0;
-  syncing_ = true;
-  if (row < 0) {
-    view_->selectionModel()->clearSelection();
-  } else {
-    MarkRow(row, true);
-    view_->selectionModel()->select(model_->index(row), QItemSelectionModel::ClearAndSelect);
-  }
-  syncing_ = false;
-  if (row >= 0) ShowRow(row);
-  DeliverChange();
+    if (row < -1 || row >= ListCount())
+        return;
+    const bool already = row < 0 ? selectedCount_ == 0 : selectedCount_ == 1 && Selected(row);
+    if (already)
+        return;
+    std::fill(selected_.begin(), selected_.end(), char(0));
+    selectedCount_ = 0;
+    syncing_ = true;
+    if (row < 0) {
+        view_->selectionModel()->clearSelection();
+    } else {
+        MarkRow(row, true);
+        view_->selectionModel()->select(model_->index(row), QItemSelectionModel::ClearAndSelect);
+    }
+    syncing_ = false;
+    if (row >= 0)
+        ShowRow(row);
+    DeliverChange();
 }
 
 void Listbox::SyncView() {
-  // The view may move its current row onto a neighbour while rows go away;
-  // the list's own selection is the one that counts.
-  QItemSelection selection;
-  int first = -1;
-  for (int row = 0; row <= ListCount(); ++row) {
-    const bool on = row < ListCount() && selected_[std::size_t(row)] != 0;
-    if (on && first < 0) first = row;
-    if (!on && first >= 0) {
-      selection.select(model_->index(first), model_->index(row - 1));
-      first = -1;
+    // The view may move its current row onto a neighbour while rows go away;
+    // the list's own selection is the one that counts.
+    QItemSelection selection;
+    int first = -1;
+    for (int row = 0; row <= ListCount(); ++row) {
+        const bool on = row < ListCount() && selected_[std::size_t(row)] != 0;
+        if (on && first < 0)
+            first = row;
+        if (!on && first >= 0) {
+            selection.select(model_->index(first), model_->index(row - 1));
+            first = -1;
+        }
     }
-  }
-  syncing_ = true;
-  view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-  syncing_ = false;
+    syncing_ = true;
+    view_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    syncing_ = false;
 }
 
 void Listbox::ShowRow(int row) {
-  syncing_ = true;
-  view_->selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::NoUpdate);
-  syncing_ = false;
-  view_->scrollTo(model_->index(row));
+    syncing_ = true;
+    view_->selectionModel()->setCurrentIndex(model_->index(row), QItemSelectionModel::NoUpdate);
+    syncing_ = false;
+    view_->scrollTo(model_->index(row));
 }
 
 void Listbox::UserSelectionChanged(const QItemSelection& on, const QItemSelection& off) {
-  if (syncing_) return;
-  bool changed = false;
-  auto apply = [&](const QItemSelection& ranges, bool value) {
-    for (const QItemSelectionRange& range : ranges) {
-      for (int row = range.top(); row <= range.bottom(); ++row) {
-        if (row < 0 || row >= ListCount() || Selected(row) == value) continue;
-        MarkRow(row, value);
-        changed = true;
-      }
-    }
-  };
-  apply(off, false);
-  apply(on, true);
-  if (changed) DeliverChange();
+    if (syncing_)
+        return;
+    bool changed = false;
+    auto apply = [&](const QItemSelection& ranges, bool value) {
+        for (const QItemSelectionRange& range : ranges) {
+            for (int row = range.top(); row <= range.bottom(); ++row) {
+                if (row < 0 || row >= ListCount() || Selected(row) == value)
+                    continue;
+                MarkRow(row, value);
+                changed = true;
+            }
+        }
+    };
+    apply(off, false);
+    apply(on, true);
+    if (changed)
+        DeliverChange();
 }
 
 void Listbox::DeliverChange() {
-  if (Change && Live()) Change(*this);
+    if (Change && Live())
+        Change(*this);
 }
 
 void Listbox::RunOpen() {
-  if (Open && Live()) Open(*this);
+    if (Open && Live())
+        Open(*this);
 }
 
 void Listbox::DeliverGotFocus() {
-  if (GotFocus && Live()) GotFocus(*this);
+    if (GotFocus && Live())
+        GotFocus(*this);
 }
 
 void Listbox::DeliverLostFocus() {
-  if (LostFocus && Live()) LostFocus(*this);
+    if (LostFocus && Live())
+        LostFocus(*this);
 }

@@ -16,44 +16,44 @@ class QListView;
 // Cell changes no selection. Removing the selected row leaves none selected;
 // removing another keeps the selection on its row.
 class Listbox : public RectControl {
- public:
-  Listbox(::Window* window, const QString& name, QWidget* parent);
+public:
+    Listbox(::Window* window, const QString& name, QWidget* parent);
 
-  void AddRow(const QString& text);
-  void RemoveRow(int row);
-  void DeleteAllRows();
-  int ListCount() const;
-  QString List(int row) const { return Cell(row, 0); }
-  QString Cell(int row, int column) const;
-  void SetCell(int row, int column, const QString& text);
+    void AddRow(const QString& text);
+    void RemoveRow(int row);
+    void DeleteAllRows();
+    int ListCount() const;
+    QString List(int row) const { return Cell(row, 0); }
+    QString Cell(int row, int column) const;
+    void SetCell(int row, int column, const QString& text);
 
-  bool Selected(int row) const;
-  void SetSelected(int row, bool selected);
-  int ListIndex() const;
-  void SetListIndex(int row);
-  int SelCount() const { return selectedCount_; }
+    bool Selected(int row) const;
+    void SetSelected(int row, bool selected);
+    int ListIndex() const;
+    void SetListIndex(int row);
+    int SelCount() const { return selectedCount_; }
 
-  QListView* View() const { return view_; }
+    QListView* View() const { return view_; }
 
-  void RunOpen() override;
-  void DeliverGotFocus() override;
-  void DeliverLostFocus() override;
+    void RunOpen() override;
+    void DeliverGotFocus() override;
+    void DeliverLostFocus() override;
 
-  std::function<void(Listbox&)> Open;
-  std::function<void(Listbox&)> Change;
-  std::function<void(Listbox&)> GotFocus;
-  std::function<void(Listbox&)> LostFocus;
+    std::function<void(Listbox&)> Open;
+    std::function<void(Listbox&)> Change;
+    std::function<void(Listbox&)> GotFocus;
+    std::function<void(Listbox&)> LostFocus;
 
- private:
-  void UserSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
-  void MarkRow(int row, bool selected);
-  void ShowRow(int row);
-  void SyncView();
-  void DeliverChange();
+private:
+    void UserSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void MarkRow(int row, bool selected);
+    void ShowRow(int row);
+    void SyncView();
+    void DeliverChange();
 
-  QListView* view_;
-  ListboxModel* model_;
-  std::vector<char> selected_;
-  int selectedCount_ = 0;
-  bool syncing_ = false;
+    QListView* view_;
+    ListboxModel* model_;
+    std::vector<char> selected_;
+    int selectedCount_ = 0;
+    bool syncing_ = false;
 };

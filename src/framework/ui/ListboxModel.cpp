@@ -5,52 +5,59 @@
 
 ListboxModel::ListboxModel(QObject* parent) : QAbstractListModel(parent) {}
 
-int ListboxModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Count(); }
+int ListboxModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Count();
+}
 
 QVariant ListboxModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= Count()) return QVariant();
-  if (role == Qt::DisplayRole || role == Qt::ToolTipRole) return rows_[std::size_t(index.row())];
-  return QVariant();
+    if (!index.isValid() || index.row() >= Count())
+        return QVariant();
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        return rows_[std::size_t(index.row())];
+    return QVariant();
 }
 
 void ListboxModel::SetText(int row, const QString& text) {
-  QString& cell = rows_[std::size_t(row)];
-  if (cell == text) return;
-  cell = text;
-  dirtyFirst_ = dirtyFirst_ < 0 ? row : std::min(dirtyFirst_, row);
-  dirtyLast_ = std::max(dirtyLast_, row);
-  if (!flushQueued_) {
-    flushQueued_ = true;
-    QTimer::singleShot(0, this, [this] { Flush(); });
-  }
+    QString& cell = rows_[std::size_t(row)];
+    if (cell == text)
+        return;
+    cell = text;
+    dirtyFirst_ = dirtyFirst_ < 0 ? row : std::min(dirtyFirst_, row);
+    dirtyLast_ = std::max(dirtyLast_, row);
+    if (!flushQueued_) {
+        flushQueued_ = true;
+        QTimer::singleShot(0, this, [this] { Flush(); });
+    }
 }
 
 void ListboxModel::Flush() {
-  flushQueued_ = false;
-  if (dirtyFirst_ < 0) return;
-  const int first = dirtyFirst_;
-  const int last = std::min(dirtyLast_, Count() - 1);
-  dirtyFirst_ = dirtyLast_ = -1;
-  if (first <= last) emit dataChanged(index(first), index(last), {Qt::DisplayRole});
+    flushQueued_ = false;
+    if (dirtyFirst_ < 0)
+        return;
+    const int first = dirtyFirst_;
+    const int last = std::min(dirtyLast_, Count() - 1);
+    dirtyFirst_ = dirtyLast_ = -1;
+    if (first <= last)
+        emit dataChanged(index(first), index(last), {Qt::DisplayRole});
 }
 
 void ListboxModel::Append(const QString& text) {
-  Flush();
-  beginInsertRows(QModelIndex(), Count(), Count());
-  rows_.push_back(text);
-  endInsertRows();
+    Flush();
+    beginInsertRows(QModelIndex(), Count(), Count());
+    rows_.push_back(text);
+    endInsertRows();
 }
 
 void ListboxModel::Remove(int row) {
-  Flush();
-  beginRemoveRows(QModelIndex(), row, row);
-  rows_.erase(rows_.begin() + row);
-  endRemoveRows();
+    Flush();
+    beginRemoveRows(QModelIndex(), row, row);
+    rows_.erase(rows_.begin() + row);
+    endRemoveRows();
 }
 
 void ListboxModel::Clear() {
-  dirtyFirst_ = dirtyLast_ = -1;
-  beginResetModel();
-  rows_.clear();
-  endResetModel();
+    dirtyFirst_ = dirtyLast_ = -1;
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
 }

@@ -8,24 +8,24 @@
 // in one dataChanged when control returns to the event loop (or at Flush), so
 // rewriting every row costs one repaint.
 class ListboxModel : public QAbstractListModel {
- public:
-  explicit ListboxModel(QObject* parent);
+public:
+    explicit ListboxModel(QObject* parent);
 
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
 
-  int Count() const { return int(rows_.size()); }
-  const QString& Text(int row) const { return rows_[std::size_t(row)]; }
-  void SetText(int row, const QString& text);
-  void Append(const QString& text);
-  void Remove(int row);
-  void Clear();
-  // Reports the pending text changes now.
-  void Flush();
+    int Count() const { return int(rows_.size()); }
+    const QString& Text(int row) const { return rows_[std::size_t(row)]; }
+    void SetText(int row, const QString& text);
+    void Append(const QString& text);
+    void Remove(int row);
+    void Clear();
+    // Reports the pending text changes now.
+    void Flush();
 
- private:
-  std::vector<QString> rows_;
-  int dirtyFirst_ = -1;
-  int dirtyLast_ = -1;
-  bool flushQueued_ = false;
+private:
+    std::vector<QString> rows_;
+    int dirtyFirst_ = -1;
+    int dirtyLast_ = -1;
+    bool flushQueued_ = false;
 };

@@ -122,7 +122,7 @@ bool EnableMenusBelow(MenuItem* item) {
     return any;
 }
 
-} // namespace
+}  // namespace
 
 MenuBar::MenuBar() : filter_(std::make_unique<MenuEventFilter>(this)) {
     SetEnabled(true);

@@ -65,8 +65,8 @@ QString MenuItem::QtShortcut(const QString& notation) {
         const char* qt;
     };
     static const Modifier kModifiers[] = {
-        {"Cmd", "Ctrl"},   {"Command", "Ctrl"}, {"Option", "Alt"}, {"Opt", "Alt"},
-        {"Alt", "Alt"},    {"Shift", "Shift"},  {"Ctrl", "Meta"},  {"Control", "Meta"},
+        {"Cmd", "Ctrl"}, {"Command", "Ctrl"}, {"Option", "Alt"}, {"Opt", "Alt"},
+        {"Alt", "Alt"},  {"Shift", "Shift"},  {"Ctrl", "Meta"},  {"Control", "Meta"},
     };
     QStringList modifiers;
     QString rest = notation.trimmed();
@@ -109,15 +109,15 @@ QAction* MenuItem::Action() {
         action_->setSeparator(IsSeparator());
         action_->setEnabled(enabled_);
         switch (role_) {
-        case Role::Quit:
-            action_->setMenuRole(QAction::QuitRole);
-            break;
-        case Role::About:
-            action_->setMenuRole(QAction::AboutRole);
-            break;
-        case Role::Plain:
-            action_->setMenuRole(QAction::NoRole);
-            break;
+            case Role::Quit:
+                action_->setMenuRole(QAction::QuitRole);
+                break;
+            case Role::About:
+                action_->setMenuRole(QAction::AboutRole);
+                break;
+            case Role::Plain:
+                action_->setMenuRole(QAction::NoRole);
+                break;
         }
         UpdateActionText();
     }

@@ -13,7 +13,7 @@ FolderItem& ResourcesOverride() {
     return folder;
 }
 
-} // namespace
+}  // namespace
 
 Picture::Picture(const QImage& image) : image_(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)) {}
 

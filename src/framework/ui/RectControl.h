@@ -11,59 +11,59 @@ class QWidget;
 // A control with a widget and a place in the window. Left and Top are window
 // (content-area) coordinates, also inside a group box.
 class RectControl : public Control {
- public:
-  RectControl(::Window* window, const QString& name, QWidget* widget);
-  ~RectControl() override;
+public:
+    RectControl(::Window* window, const QString& name, QWidget* widget);
+    ~RectControl() override;
 
-  QWidget* Widget() const { return widget_; }
-  GroupBox* Parent() const { return parent_; }
+    QWidget* Widget() const { return widget_; }
+    GroupBox* Parent() const { return parent_; }
 
-  int Left() const { return rect_.x(); }
-  int Top() const { return rect_.y(); }
-  int Width() const { return rect_.width(); }
-  int Height() const { return rect_.height(); }
-  void SetLeft(int left);
-  void SetTop(int top);
-  void SetWidth(int width);
-  void SetHeight(int height);
-  QRect Rect() const { return rect_; }
-  void SetRect(const QRect& rect);
+    int Left() const { return rect_.x(); }
+    int Top() const { return rect_.y(); }
+    int Width() const { return rect_.width(); }
+    int Height() const { return rect_.height(); }
+    void SetLeft(int left);
+    void SetTop(int top);
+    void SetWidth(int width);
+    void SetHeight(int height);
+    QRect Rect() const { return rect_; }
+    void SetRect(const QRect& rect);
 
-  bool Enabled() const;
-  void SetEnabled(bool enabled);
-  bool Visible() const { return visible_; }
-  void SetVisible(bool visible);
-  void SetHelpTag(const QString& tag) override;
-  int TabIndex() const { return tabIndex_; }
-  unsigned Anchors() const { return anchors_; }
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    void SetHelpTag(const QString& tag) override;
+    int TabIndex() const { return tabIndex_; }
+    unsigned Anchors() const { return anchors_; }
 
-  // Whether the control can hold the keyboard focus at all.
-  virtual bool AcceptsFocus() const { return true; }
-  // Gives this control the window's focus (events inside the call).
-  void SetFocus();
-  bool HasFocus() const;
+    // Whether the control can hold the keyboard focus at all.
+    virtual bool AcceptsFocus() const { return true; }
+    // Gives this control the window's focus (events inside the call).
+    void SetFocus();
+    bool HasFocus() const;
 
-  void ApplyProps(const QVariantMap& props) override;
+    void ApplyProps(const QVariantMap& props) override;
 
-  // Called by the window as the focus moves; deliver the typed events.
-  virtual void DeliverGotFocus() {}
-  virtual void DeliverLostFocus() {}
+    // Called by the window as the focus moves; deliver the typed events.
+    virtual void DeliverGotFocus() {}
+    virtual void DeliverLostFocus() {}
 
- protected:
-  virtual void DeliverMouseEnter() {}
-  virtual void DeliverMouseExit() {}
-  // Sets Qt's focus policy from AcceptsFocus(); call after a change of it.
-  void UpdateFocusPolicy();
-  bool eventFilter(QObject* watched, QEvent* event) override;
+protected:
+    virtual void DeliverMouseEnter() {}
+    virtual void DeliverMouseExit() {}
+    // Sets Qt's focus policy from AcceptsFocus(); call after a change of it.
+    void UpdateFocusPolicy();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
- private:
-  friend class ::Window;
+private:
+    friend class ::Window;
 
-  QWidget* widget_;
-  GroupBox* parent_ = nullptr;
-  QRect rect_;
-  QRect layoutRect_;  // the rect as laid out, for anchoring
-  unsigned anchors_ = LockLeft | LockTop;
-  int tabIndex_ = 0;
-  bool visible_ = true;
+    QWidget* widget_;
+    GroupBox* parent_ = nullptr;
+    QRect rect_;
+    QRect layoutRect_;  // the rect as laid out, for anchoring
+    unsigned anchors_ = LockLeft | LockTop;
+    int tabIndex_ = 0;
+    bool visible_ = true;
 };

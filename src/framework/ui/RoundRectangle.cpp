@@ -5,33 +5,42 @@
 RoundRectangle::RoundRectangle(::Window* window, const QString& name, QWidget* parent)
     : RectControl(window, name, new RoundRectangleWidget(parent)),
       shape_(static_cast<RoundRectangleWidget*>(Widget())) {
-  UpdateFocusPolicy();
+    UpdateFocusPolicy();
 }
 
-QColor RoundRectangle::FillColor() const { return shape_->fill; }
+QColor RoundRectangle::FillColor() const {
+    return shape_->fill;
+}
 
 void RoundRectangle::SetFillColor(const QColor& color) {
-  shape_->fill = color;
-  shape_->update();
+    shape_->fill = color;
+    shape_->update();
 }
 
-QColor RoundRectangle::BorderColor() const { return shape_->border; }
+QColor RoundRectangle::BorderColor() const {
+    return shape_->border;
+}
 
 void RoundRectangle::SetBorderColor(const QColor& color) {
-  shape_->border = color;
-  shape_->update();
+    shape_->border = color;
+    shape_->update();
 }
 
-int RoundRectangle::CornerSize() const { return shape_->cornerSize; }
+int RoundRectangle::CornerSize() const {
+    return shape_->cornerSize;
+}
 
 void RoundRectangle::SetCornerSize(int size) {
-  shape_->cornerSize = size;
-  shape_->update();
+    shape_->cornerSize = size;
+    shape_->update();
 }
 
 void RoundRectangle::ApplyProps(const QVariantMap& props) {
-  RectControl::ApplyProps(props);
-  if (props.contains("FillColor")) SetFillColor(QColor(props.value("FillColor").toString()));
-  if (props.contains("BorderColor")) SetBorderColor(QColor(props.value("BorderColor").toString()));
-  if (props.contains("CornerSize")) SetCornerSize(props.value("CornerSize").toInt());
+    RectControl::ApplyProps(props);
+    if (props.contains("FillColor"))
+        SetFillColor(QColor(props.value("FillColor").toString()));
+    if (props.contains("BorderColor"))
+        SetBorderColor(QColor(props.value("BorderColor").toString()));
+    if (props.contains("CornerSize"))
+        SetCornerSize(props.value("CornerSize").toInt());
 }

@@ -4,11 +4,13 @@
 
 Toolkit::Toolkit(int& argc, char** argv, const QString& applicationName, const QString& desktopFileName)
     : app_(std::make_unique<QApplication>(argc, argv)) {
-  QApplication::setApplicationName(applicationName);
-  QApplication::setApplicationDisplayName(applicationName);
-  QGuiApplication::setDesktopFileName(desktopFileName);
+    QApplication::setApplicationName(applicationName);
+    QApplication::setApplicationDisplayName(applicationName);
+    QGuiApplication::setDesktopFileName(desktopFileName);
 }
 
 Toolkit::~Toolkit() = default;
 
-QStringList Toolkit::Arguments() const { return QApplication::arguments().mid(1); }
+QStringList Toolkit::Arguments() const {
+    return QApplication::arguments().mid(1);
+}

@@ -16,7 +16,9 @@ namespace {
 
 const QString kPassword = QString::fromUtf8("p\xC3\xA4ssword");
 
-QByteArray key() { return kPassword.toUtf8(); }
+QByteArray key() {
+    return kPassword.toUtf8();
+}
 
 EntryRow row(const QString& title, const QString& url = {}, const QString& user = {}, const QString& pw = {},
              const QString& notes = {}) {
@@ -50,9 +52,9 @@ TEST(DocumentReader, ReadsBackWhatWriterWrote) {
 }
 
 TEST(DocumentReader, OlderFormatHasNoGeometryAndEntriesFollowHeader) {
-    const QByteArray doc = testdoc::encodeRecords(
-        key(), {"VUZIZEREV", "Title1", "url", "user", "pw", testdoc::macRoman(QString::fromUtf8("n\xC3\xBC")),
-                "Title2", "", "", "", ""});
+    const QByteArray doc =
+        testdoc::encodeRecords(key(), {"VUZIZEREV", "Title1", "url", "user", "pw",
+                                       testdoc::macRoman(QString::fromUtf8("n\xC3\xBC")), "Title2", "", "", "", ""});
     const DocumentReadResult r = readBytes(doc);
     EXPECT_EQ(r.format, DocumentFormat::Older);
     EXPECT_FALSE(r.hasGeometry);
@@ -67,16 +69,14 @@ TEST(DocumentReader, HeaderDecidesFormat) {
         DocumentFormat format;
     };
     const Case cases[] = {
-        {"BRIMEL141", DocumentFormat::Current},
-        {"VUZIZEREV", DocumentFormat::Older},
-        {"brimel141", DocumentFormat::WrongPassword},
-        {"BRIMEL14", DocumentFormat::WrongPassword},
-        {"BRIMEL1410", DocumentFormat::WrongPassword},
-        {QByteArray("BRIMEL141\0", 10), DocumentFormat::WrongPassword},
+        {"BRIMEL141", DocumentFormat::Current},        {"VUZIZEREV", DocumentFormat::Older},
+        {"brimel141", DocumentFormat::WrongPassword},  {"BRIMEL14", DocumentFormat::WrongPassword},
+        {"BRIMEL1410", DocumentFormat::WrongPassword}, {QByteArray("BRIMEL141\0", 10), DocumentFormat::WrongPassword},
         {"", DocumentFormat::WrongPassword},
     };
     for (const Case& c : cases) {
-        const DocumentReadResult r = readBytes(testdoc::encodeRecords(key(), {c.header, "1*2*3*4", "t", "", "", "", ""}));
+        const DocumentReadResult r =
+            readBytes(testdoc::encodeRecords(key(), {c.header, "1*2*3*4", "t", "", "", "", ""}));
         EXPECT_EQ(r.format, c.format) << c.header.toStdString();
         if (r.format == DocumentFormat::WrongPassword) {
             EXPECT_TRUE(r.rows.empty());
@@ -117,8 +117,8 @@ TEST(DocumentReader, TruncatedLastEntryKeepsItsMissingFieldsEmpty) {
 }
 
 TEST(DocumentReader, RecordCutShortByEndReadsEmpty) {
-    const QByteArray full = testdoc::encodeRecords(key(), {"BRIMEL141", "1*2*3*4", "a", "b", "c", "d", "e",
-                                                           "Title", "a longer url"});
+    const QByteArray full =
+        testdoc::encodeRecords(key(), {"BRIMEL141", "1*2*3*4", "a", "b", "c", "d", "e", "Title", "a longer url"});
     // Cut inside the url record's body, then right after its length byte.
     for (int cut : {5, 12}) {
         const DocumentReadResult r = readBytes(full.left(full.size() - cut));
@@ -204,9 +204,10 @@ TEST(DocumentReaderFile, FixtureDocumentsOpen) {
         if (c.entries == 2) {
             EXPECT_EQ(r.geometry.LeftPixels(), 40);
             EXPECT_EQ(r.rows[0][4], "line1\rline2");
-            EXPECT_EQ(r.rows[1][3], QString::fromUtf8("\xE2\x82\xAC" "5"));
+            EXPECT_EQ(r.rows[1][3], QString::fromUtf8("\xE2\x82\xAC"
+                                                      "5"));
         }
     }
 }
 
-} // namespace
+}  // namespace

@@ -60,20 +60,22 @@ TEST(DocumentWriter, BytesEqualIndependentEncoder) {
     const std::vector<EntryRow> rows = {
         row("Bank", "https://bank.example", "me", "pa*ss", "line1\rline2\nline3\ttab"),
         row("", "", "", "", ""),
-        row("Caf\xC3\xA9", "", "\xE2\x82\xAC" "uro", "", "\xE2\x84\xA2 mark"),
+        row("Caf\xC3\xA9", "",
+            "\xE2\x82\xAC"
+            "uro",
+            "", "\xE2\x84\xA2 mark"),
         {long255, long255, QString(), QStringLiteral("*"), QStringLiteral("\t\r\n")},
         row("last"),
     };
-    const QByteArray expected =
-        testdoc::encodeRecords(kPassword.toUtf8(), expectedTexts(rows, "40*60*639*376"));
+    const QByteArray expected = testdoc::encodeRecords(kPassword.toUtf8(), expectedTexts(rows, "40*60*639*376"));
     EXPECT_EQ(writeBytes(rows), expected);
 }
 
 TEST(DocumentWriter, NegativePlacementIsWrittenWithMinusSigns) {
     const std::vector<EntryRow> rows = {row("a")};
     const WindowPlacement p{-1200, -5, 2147483647, -2147483647 - 1};
-    const QByteArray expected = testdoc::encodeRecords(
-        kPassword.toUtf8(), expectedTexts(rows, "-1200*-5*2147483647*-2147483648"));
+    const QByteArray expected =
+        testdoc::encodeRecords(kPassword.toUtf8(), expectedTexts(rows, "-1200*-5*2147483647*-2147483648"));
     EXPECT_EQ(writeBytes(rows, p), expected);
 }
 
@@ -191,11 +193,10 @@ TEST_P(DocumentWriterUnencodable, ExistingFileIsLeftAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cells, DocumentWriterUnencodable,
-    ::testing::Values(
-        UnencodableCase{"EmojiInTitle", 0, EntryColumn::Title, QString::fromUtf8("a\xF0\x9F\x98\x80"), 1},
-        UnencodableCase{"HanInNotes", 1, EntryColumn::Notes, QString::fromUtf8("\xE4\xB8\xAD"), 0},
-        UnencodableCase{"AfterEuroInPassword", 1, EntryColumn::Password,
-                        QString::fromUtf8("\xE2\x82\xAC\xE2\x84\xA2\xF0\x9F\x98\x80"), 2}),
+    ::testing::Values(UnencodableCase{"EmojiInTitle", 0, EntryColumn::Title, QString::fromUtf8("a\xF0\x9F\x98\x80"), 1},
+                      UnencodableCase{"HanInNotes", 1, EntryColumn::Notes, QString::fromUtf8("\xE4\xB8\xAD"), 0},
+                      UnencodableCase{"AfterEuroInPassword", 1, EntryColumn::Password,
+                                      QString::fromUtf8("\xE2\x82\xAC\xE2\x84\xA2\xF0\x9F\x98\x80"), 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DocumentWriterFile, WritesSameBytesAsInMemory) {
@@ -216,11 +217,10 @@ TEST(DocumentWriterFile, ReportsFileThatCannotBeCreated) {
     ASSERT_TRUE(dir.isValid());
     const FolderItem missing(dir.filePath("no/such/folder/doc.brimel"));
     RC4 cipher;
-    const DocumentWriteResult r =
-        DocumentWriter::WriteFile(missing, cipher, kPassword, {row("a")}, -1, kPlacement);
+    const DocumentWriteResult r = DocumentWriter::WriteFile(missing, cipher, kPassword, {row("a")}, -1, kPlacement);
     EXPECT_EQ(r.status, DocumentWriteResult::Status::WriteFailed);
     EXPECT_FALSE(r.error.isEmpty());
     EXPECT_FALSE(QFile::exists(missing.NativePath()));
 }
 
-} // namespace
+}  // namespace

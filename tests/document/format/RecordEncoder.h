@@ -40,14 +40,24 @@ inline QByteArray macRoman(const QString& s) {
     QByteArray out;
     for (QChar c : s) {
         switch (c.unicode()) {
-        case 0x00E9: out.append('\x8E'); break;  // é
-        case 0x20AC: out.append('\xDB'); break;  // €
-        case 0x2122: out.append('\xAA'); break;  // ™
-        case 0x00FC: out.append('\x9F'); break;  // ü
-        default: out.append(static_cast<char>(c.unicode())); break;
+            case 0x00E9:
+                out.append('\x8E');
+                break;  // é
+            case 0x20AC:
+                out.append('\xDB');
+                break;  // €
+            case 0x2122:
+                out.append('\xAA');
+                break;  // ™
+            case 0x00FC:
+                out.append('\x9F');
+                break;  // ü
+            default:
+                out.append(static_cast<char>(c.unicode()));
+                break;
         }
     }
     return out;
 }
 
-} // namespace testdoc
+}  // namespace testdoc

@@ -12,17 +12,12 @@ namespace {
 // that fills up.
 class FillingDevice : public QIODevice {
 public:
-    explicit FillingDevice(qint64 capacity)
-        : capacity_(capacity)
-    {
-        open(QIODevice::WriteOnly);
-    }
+    explicit FillingDevice(qint64 capacity) : capacity_(capacity) { open(QIODevice::WriteOnly); }
     QByteArray data;
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* bytes, qint64 size) override
-    {
+    qint64 writeData(const char* bytes, qint64 size) override {
         const qint64 room = capacity_ - data.size();
         if (room <= 0) {
             setErrorString(QStringLiteral("No space left on device"));
@@ -37,18 +32,16 @@ private:
     qint64 capacity_;
 };
 
-std::unique_ptr<BinaryStream> WriterInto(QByteArray* target)
-{
+std::unique_ptr<BinaryStream> WriterInto(QByteArray* target) {
     auto buffer = std::make_unique<QBuffer>(target);
     buffer->open(QIODevice::WriteOnly);
     return std::make_unique<BinaryStream>(std::move(buffer));
 }
 
-TEST(BinaryStream, PStringsRoundTrip)
-{
+TEST(BinaryStream, PStringsRoundTrip) {
     const std::vector<QByteArray> records = {
-        QByteArray(), QByteArray("BRIMEL141"), QByteArray(1, '\0'), QByteArray(255, '\xFF'),
-        QByteArray("a*b\tc\rd\ne"), QByteArray(), QByteArray(254, 'x'),
+        QByteArray(), QByteArray("BRIMEL141"), QByteArray(1, '\0'), QByteArray(255, '\xFF'), QByteArray("a*b\tc\rd\ne"),
+        QByteArray(), QByteArray(254, 'x'),
     };
     QByteArray file;
     {
@@ -76,17 +69,24 @@ TEST(BinaryStream, PStringsRoundTrip)
 struct ShortCase {
     const char* name;
     QByteArray data;
-    std::vector<QByteArray> reads; // what successive reads give
+    std::vector<QByteArray> reads;  // what successive reads give
 };
 
-TEST(BinaryStream, ReadsAtOrPastTheEndGiveEmpty)
-{
+TEST(BinaryStream, ReadsAtOrPastTheEndGiveEmpty) {
     const ShortCase cases[] = {
-        { "empty data", QByteArray(), { QByteArray(), QByteArray() } },
-        { "length byte only", QByteArray("\x03"), { QByteArray(), QByteArray() } },
-        { "cut short", QByteArray("\x05" "abc"), { QByteArray(), QByteArray() } },
-        { "whole then cut", QByteArray("\x02" "ab" "\x04" "c"), { QByteArray("ab"), QByteArray(), QByteArray() } },
-        { "zero length at end", QByteArray("\x00", 1), { QByteArray(), QByteArray() } },
+        {"empty data", QByteArray(), {QByteArray(), QByteArray()}},
+        {"length byte only", QByteArray("\x03"), {QByteArray(), QByteArray()}},
+        {"cut short",
+         QByteArray("\x05"
+                    "abc"),
+         {QByteArray(), QByteArray()}},
+        {"whole then cut",
+         QByteArray("\x02"
+                    "ab"
+                    "\x04"
+                    "c"),
+         {QByteArray("ab"), QByteArray(), QByteArray()}},
+        {"zero length at end", QByteArray("\x00", 1), {QByteArray(), QByteArray()}},
     };
     for (const ShortCase& c : cases) {
         auto in = BinaryStream::FromBytes(c.data);
@@ -97,8 +97,7 @@ TEST(BinaryStream, ReadsAtOrPastTheEndGiveEmpty)
     }
 }
 
-TEST(BinaryStream, OverlongPStringIsRefusedAndNothingWritten)
-{
+TEST(BinaryStream, OverlongPStringIsRefusedAndNothingWritten) {
     QByteArray file;
     auto out = WriterInto(&file);
     EXPECT_FALSE(out->WritePString(QByteArray(256, 'x')));
@@ -109,8 +108,7 @@ TEST(BinaryStream, OverlongPStringIsRefusedAndNothingWritten)
     EXPECT_EQ(file, QByteArray("\x02ok"));
 }
 
-TEST(BinaryStream, PlainWriteKeepsBytes)
-{
+TEST(BinaryStream, PlainWriteKeepsBytes) {
     QByteArray file;
     auto out = WriterInto(&file);
     EXPECT_TRUE(out->Write(QByteArray("a\tb\r", 4)));
@@ -119,22 +117,20 @@ TEST(BinaryStream, PlainWriteKeepsBytes)
     EXPECT_EQ(file, QByteArray("a\tb\r"));
 }
 
-TEST(BinaryStream, FailedWriteIsReportedAndSticks)
-{
+TEST(BinaryStream, FailedWriteIsReportedAndSticks) {
     auto device = std::make_unique<FillingDevice>(10);
     BinaryStream out(std::move(device));
     EXPECT_TRUE(out.WritePString("12345"));
-    EXPECT_FALSE(out.WritePString("abcdefgh")); // only 4 of 9 bytes fit
+    EXPECT_FALSE(out.WritePString("abcdefgh"));  // only 4 of 9 bytes fit
     EXPECT_TRUE(out.HasError());
     EXPECT_FALSE(out.ErrorString().isEmpty());
-    EXPECT_FALSE(out.Write("x")); // refused after the first failure
+    EXPECT_FALSE(out.Write("x"));  // refused after the first failure
     QString error;
     EXPECT_FALSE(out.Close(&error));
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(BinaryStream, ReadStreamRefusesWritesAndClosedStreamIsDone)
-{
+TEST(BinaryStream, ReadStreamRefusesWritesAndClosedStreamIsDone) {
     auto in = BinaryStream::FromBytes(QByteArray("\x01z"));
     EXPECT_FALSE(in->Write("x"));
     auto again = BinaryStream::FromBytes(QByteArray("\x01z"));
@@ -143,8 +139,7 @@ TEST(BinaryStream, ReadStreamRefusesWritesAndClosedStreamIsDone)
     EXPECT_EQ(again->ReadPString(), QByteArray());
 }
 
-TEST(BinaryStream, NoDeviceIsAnError)
-{
+TEST(BinaryStream, NoDeviceIsAnError) {
     BinaryStream s(nullptr);
     EXPECT_TRUE(s.HasError());
     EXPECT_TRUE(s.EndOfFile());
@@ -152,4 +147,4 @@ TEST(BinaryStream, NoDeviceIsAnError)
     EXPECT_FALSE(s.Close());
 }
 
-} // namespace
+}  // namespace

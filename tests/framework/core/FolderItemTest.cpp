@@ -16,8 +16,7 @@ namespace {
 
 class FolderItemFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         oldMask_ = ::umask(022);
     }
@@ -25,21 +24,18 @@ protected:
 
     FolderItem Folder() const { return FolderItem(dir_.path()); }
 
-    static QByteArray Contents(const FolderItem& f)
-    {
+    static QByteArray Contents(const FolderItem& f) {
         QFile file(f.NativePath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    static void Put(const FolderItem& f, const QByteArray& bytes, mode_t mode)
-    {
+    static void Put(const FolderItem& f, const QByteArray& bytes, mode_t mode) {
         QFile file(f.NativePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         file.close();
         ASSERT_EQ(::chmod(f.NativePath().toLocal8Bit().constData(), mode), 0);
     }
-    static mode_t Mode(const FolderItem& f)
-    {
+    static mode_t Mode(const FolderItem& f) {
         struct stat st {};
         return ::stat(f.NativePath().toLocal8Bit().constData(), &st) == 0 ? st.st_mode & 07777 : 0;
     }
@@ -50,8 +46,7 @@ protected:
     mode_t oldMask_ = 0;
 };
 
-TEST(FolderItem, PathParts)
-{
+TEST(FolderItem, PathParts) {
     const FolderItem f(QStringLiteral("/tmp/some/../docs/Secrets.brimel"));
     EXPECT_FALSE(f.IsNull());
     EXPECT_EQ(f.NativePath(), QStringLiteral("/tmp/docs/Secrets.brimel"));
@@ -60,12 +55,11 @@ TEST(FolderItem, PathParts)
     EXPECT_EQ(f.Parent().Child(QStringLiteral("x.pct")).NativePath(), QStringLiteral("/tmp/docs/x.pct"));
     EXPECT_EQ(FolderItem(QStringLiteral("/")).Child(QStringLiteral("etc")).NativePath(), QStringLiteral("/etc"));
     EXPECT_TRUE(FolderItem(QStringLiteral("/")).Parent().IsNull());
-    for (const char* bad : { "", ".", "..", "a/b" })
+    for (const char* bad : {"", ".", "..", "a/b"})
         EXPECT_TRUE(f.Parent().Child(QString::fromLatin1(bad)).IsNull()) << bad;
 }
 
-TEST(FolderItem, NullItemDoesNothing)
-{
+TEST(FolderItem, NullItemDoesNothing) {
     const FolderItem nil;
     EXPECT_TRUE(nil.IsNull());
     EXPECT_TRUE(FolderItem(QString()).IsNull());
@@ -79,8 +73,7 @@ TEST(FolderItem, NullItemDoesNothing)
     EXPECT_EQ(nil.CreateBinaryFile(QString(), &error), nullptr);
 }
 
-TEST_F(FolderItemFiles, WriteThenReadBack)
-{
+TEST_F(FolderItemFiles, WriteThenReadBack) {
     const FolderItem f = Folder().Child(QStringLiteral("a.brimel"));
     EXPECT_FALSE(f.Exists());
     QString error;
@@ -91,7 +84,11 @@ TEST_F(FolderItemFiles, WriteThenReadBack)
     ASSERT_TRUE(out->Write("\x01z"));
     ASSERT_TRUE(out->Close(&error)) << error.toStdString();
     EXPECT_TRUE(f.Exists());
-    EXPECT_EQ(Contents(f), QByteArray("\x09" "BRIMEL141" "\x00" "\x01z", 13));
+    EXPECT_EQ(Contents(f), QByteArray("\x09"
+                                      "BRIMEL141"
+                                      "\x00"
+                                      "\x01z",
+                                      13));
 
     auto in = f.OpenAsBinaryFile(&error);
     ASSERT_NE(in, nullptr) << error.toStdString();
@@ -101,12 +98,11 @@ TEST_F(FolderItemFiles, WriteThenReadBack)
     EXPECT_EQ(in->ReadPString(), QByteArray("z"));
     EXPECT_TRUE(in->EndOfFile());
     EXPECT_EQ(in->ReadPString(), QByteArray());
-    EXPECT_FALSE(in->Write("x")); // read-only
+    EXPECT_FALSE(in->Write("x"));  // read-only
     EXPECT_EQ(Contents(f).size(), 13);
 }
 
-TEST_F(FolderItemFiles, NewFileIsForItsOwnerOnly)
-{
+TEST_F(FolderItemFiles, NewFileIsForItsOwnerOnly) {
     const FolderItem f = Folder().Child(QStringLiteral("new.tsv"));
     auto out = f.CreateBinaryFile(QString());
     ASSERT_NE(out, nullptr);
@@ -115,24 +111,22 @@ TEST_F(FolderItemFiles, NewFileIsForItsOwnerOnly)
     EXPECT_EQ(Mode(f), mode_t(0600));
 }
 
-TEST_F(FolderItemFiles, ReplacedFileKeepsItsModeAndStaysUntilClose)
-{
-    for (mode_t mode : { mode_t(0644), mode_t(0640), mode_t(0600) }) {
+TEST_F(FolderItemFiles, ReplacedFileKeepsItsModeAndStaysUntilClose) {
+    for (mode_t mode : {mode_t(0644), mode_t(0640), mode_t(0600)}) {
         const FolderItem f = Folder().Child(QStringLiteral("old.brimel"));
         Put(f, "old content", mode);
         auto out = f.CreateBinaryFile(QStringLiteral("Brimel Document"));
         ASSERT_NE(out, nullptr);
         ASSERT_TRUE(out->Write("new content"));
-        EXPECT_EQ(Contents(f), QByteArray("old content")); // not yet replaced
+        EXPECT_EQ(Contents(f), QByteArray("old content"));  // not yet replaced
         ASSERT_TRUE(out->Close());
         EXPECT_EQ(Contents(f), QByteArray("new content"));
         EXPECT_EQ(Mode(f), mode) << std::oct << mode;
-        EXPECT_EQ(Entries(), QStringList { QStringLiteral("old.brimel") });
+        EXPECT_EQ(Entries(), QStringList{QStringLiteral("old.brimel")});
     }
 }
 
-TEST_F(FolderItemFiles, StreamDroppedWithoutCloseLeavesOldFile)
-{
+TEST_F(FolderItemFiles, StreamDroppedWithoutCloseLeavesOldFile) {
     const FolderItem f = Folder().Child(QStringLiteral("keep.brimel"));
     Put(f, "old content", 0600);
     {
@@ -141,17 +135,16 @@ TEST_F(FolderItemFiles, StreamDroppedWithoutCloseLeavesOldFile)
         ASSERT_TRUE(out->Write("half"));
     }
     EXPECT_EQ(Contents(f), QByteArray("old content"));
-    EXPECT_EQ(Entries(), QStringList { QStringLiteral("keep.brimel") });
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("keep.brimel")});
 }
 
-TEST_F(FolderItemFiles, CannotCreateIsReported)
-{
+TEST_F(FolderItemFiles, CannotCreateIsReported) {
     const FolderItem plain = Folder().Child(QStringLiteral("plain"));
     Put(plain, "x", 0600);
     const FolderItem targets[] = {
-        Folder().Child(QStringLiteral("missing")).Child(QStringLiteral("a.brimel")), // no such folder
-        plain.Child(QStringLiteral("a.brimel")), // parent is a file
-        Folder(), // a folder, not a file
+        Folder().Child(QStringLiteral("missing")).Child(QStringLiteral("a.brimel")),  // no such folder
+        plain.Child(QStringLiteral("a.brimel")),                                      // parent is a file
+        Folder(),                                                                     // a folder, not a file
     };
     for (const FolderItem& t : targets) {
         QString error;
@@ -160,8 +153,7 @@ TEST_F(FolderItemFiles, CannotCreateIsReported)
     }
 }
 
-TEST_F(FolderItemFiles, UnwritableFolderIsReported)
-{
+TEST_F(FolderItemFiles, UnwritableFolderIsReported) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the superuser";
     const FolderItem sub = Folder().Child(QStringLiteral("ro"));
@@ -173,8 +165,7 @@ TEST_F(FolderItemFiles, UnwritableFolderIsReported)
     ::chmod(sub.NativePath().toLocal8Bit().constData(), 0700);
 }
 
-TEST_F(FolderItemFiles, OpenFailuresAreReported)
-{
+TEST_F(FolderItemFiles, OpenFailuresAreReported) {
     QString error;
     EXPECT_EQ(Folder().Child(QStringLiteral("none")).OpenAsBinaryFile(&error), nullptr);
     EXPECT_FALSE(error.isEmpty());
@@ -185,8 +176,7 @@ TEST_F(FolderItemFiles, OpenFailuresAreReported)
 
 // A real process whose file-size limit stops the write halfway: Close must
 // fail, and the old document must be left whole.
-TEST_F(FolderItemFiles, FullDiskFailsCloseAndKeepsOldFile)
-{
+TEST_F(FolderItemFiles, FullDiskFailsCloseAndKeepsOldFile) {
     const FolderItem f = Folder().Child(QStringLiteral("full.brimel"));
     const QByteArray old(5000, 'o');
     Put(f, old, 0640);
@@ -195,7 +185,7 @@ TEST_F(FolderItemFiles, FullDiskFailsCloseAndKeepsOldFile)
     ASSERT_GE(child, 0);
     if (child == 0) {
         ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit { 64 * 1024, 64 * 1024 };
+        const rlimit limit{64 * 1024, 64 * 1024};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         auto out = f.CreateBinaryFile(QStringLiteral("Brimel Document"));
         if (!out)
@@ -213,7 +203,7 @@ TEST_F(FolderItemFiles, FullDiskFailsCloseAndKeepsOldFile)
     EXPECT_EQ(WEXITSTATUS(status), 0) << "10: not created, 11: Close succeeded, 12: no reason";
     EXPECT_EQ(Contents(f), old);
     EXPECT_EQ(Mode(f), mode_t(0640));
-    EXPECT_EQ(Entries(), QStringList { QStringLiteral("full.brimel") });
+    EXPECT_EQ(Entries(), QStringList{QStringLiteral("full.brimel")});
 }
 
-} // namespace
+}  // namespace

@@ -4,16 +4,14 @@
 
 namespace {
 
-QByteArray AllBytes()
-{
+QByteArray AllBytes() {
     QByteArray bytes;
     for (int b = 0; b < 256; ++b)
         bytes.append(char(b));
     return bytes;
 }
 
-TEST(MacRoman, EveryByteRoundTrips)
-{
+TEST(MacRoman, EveryByteRoundTrips) {
     const QByteArray bytes = AllBytes();
     const QString text = MacRoman::Decode(bytes);
     ASSERT_EQ(text.size(), 256);
@@ -28,8 +26,7 @@ TEST(MacRoman, EveryByteRoundTrips)
             ASSERT_NE(text.at(b), text.at(c)) << b << " " << c;
 }
 
-TEST(MacRoman, OneByteAtATimeRoundTrips)
-{
+TEST(MacRoman, OneByteAtATimeRoundTrips) {
     for (int b = 0; b < 256; ++b) {
         const QByteArray one(1, char(b));
         QByteArray back;
@@ -44,13 +41,19 @@ struct KnownChar {
     uchar byte;
 };
 
-TEST(MacRoman, AppleMapping)
-{
+TEST(MacRoman, AppleMapping) {
     const KnownChar cases[] = {
-        { "euro", 0x20AC, 0xDB }, { "apple logo", 0xF8FF, 0xF0 }, { "e acute", 0x00E9, 0x8E },
-        { "A diaeresis", 0x00C4, 0x80 }, { "trade mark", 0x2122, 0xAA }, { "omega", 0x03A9, 0xBD },
-        { "no-break space", 0x00A0, 0xCA }, { "tab", 0x09, 0x09 }, { "carriage return", 0x0D, 0x0D },
-        { "NUL", 0x00, 0x00 }, { "DEL", 0x7F, 0x7F },
+        {"euro", 0x20AC, 0xDB},
+        {"apple logo", 0xF8FF, 0xF0},
+        {"e acute", 0x00E9, 0x8E},
+        {"A diaeresis", 0x00C4, 0x80},
+        {"trade mark", 0x2122, 0xAA},
+        {"omega", 0x03A9, 0xBD},
+        {"no-break space", 0x00A0, 0xCA},
+        {"tab", 0x09, 0x09},
+        {"carriage return", 0x0D, 0x0D},
+        {"NUL", 0x00, 0x00},
+        {"DEL", 0x7F, 0x7F},
     };
     for (const KnownChar& c : cases) {
         const QString text = QString::fromUcs4(&c.codePoint, 1);
@@ -61,10 +64,11 @@ TEST(MacRoman, AppleMapping)
     }
 }
 
-TEST(MacRoman, NormalisesToNfcFirst)
-{
+TEST(MacRoman, NormalisesToNfcFirst) {
     QByteArray out;
-    ASSERT_TRUE(MacRoman::Encode(QString::fromUtf8("caf" "e\u0301"), &out));
+    ASSERT_TRUE(MacRoman::Encode(QString::fromUtf8("caf"
+                                                   "e\u0301"),
+                                 &out));
     EXPECT_EQ(out, QByteArray("caf\x8E"));
     // The ohm sign is canonically the Greek capital omega.
     ASSERT_TRUE(MacRoman::Encode(QString(QChar(0x2126)), &out));
@@ -77,17 +81,16 @@ struct BadCase {
     int firstBad;
 };
 
-TEST(MacRoman, ReportsTheFirstCharacterItLacks)
-{
+TEST(MacRoman, ReportsTheFirstCharacterItLacks) {
     const QString smile = QString::fromUcs4(U"\U0001F600");
     const BadCase cases[] = {
-        { "CJK", QString::fromUtf8("ab\u4E2D"), 2 },
-        { "emoji after pair", smile + QStringLiteral("x") + smile, 0 },
-        { "emoji counted as one", QString::fromUtf8("\u00E9") + QStringLiteral("x") + smile, 2 },
-        { "after decomposed accent", QString::fromUtf8("e\u0301z\u4E2D"), 3 },
-        { "combining mark MacRoman lacks", QString::fromUtf8("xq\u0301"), 1 },
-        { "lone surrogate", QStringLiteral("ab") + QChar(0xD800), 2 },
-        { "first of two", QString::fromUtf8("\u0100\u4E2D"), 0 },
+        {"CJK", QString::fromUtf8("ab\u4E2D"), 2},
+        {"emoji after pair", smile + QStringLiteral("x") + smile, 0},
+        {"emoji counted as one", QString::fromUtf8("\u00E9") + QStringLiteral("x") + smile, 2},
+        {"after decomposed accent", QString::fromUtf8("e\u0301z\u4E2D"), 3},
+        {"combining mark MacRoman lacks", QString::fromUtf8("xq\u0301"), 1},
+        {"lone surrogate", QStringLiteral("ab") + QChar(0xD800), 2},
+        {"first of two", QString::fromUtf8("\u0100\u4E2D"), 0},
     };
     for (const BadCase& c : cases) {
         QByteArray out("stale");
@@ -99,8 +102,7 @@ TEST(MacRoman, ReportsTheFirstCharacterItLacks)
     }
 }
 
-TEST(MacRoman, AsciiAndEmpty)
-{
+TEST(MacRoman, AsciiAndEmpty) {
     QByteArray out("stale");
     int bad = 5;
     EXPECT_TRUE(MacRoman::Encode(QString(), &out, &bad));
@@ -111,4 +113,4 @@ TEST(MacRoman, AsciiAndEmpty)
     EXPECT_EQ(MacRoman::Decode(QByteArray()), QString());
 }
 
-} // namespace
+}  // namespace

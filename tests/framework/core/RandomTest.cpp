@@ -7,12 +7,11 @@
 
 namespace {
 
-TEST(Random, StaysWithinBoundsAndReachesBothEnds)
-{
+TEST(Random, StaysWithinBoundsAndReachesBothEnds) {
     const struct {
         qint64 min;
         qint64 max;
-    } ranges[] = { { 1, 5 }, { 1, 42 }, { -3, 3 }, { 7, 7 }, { 0, 1 } };
+    } ranges[] = {{1, 5}, {1, 42}, {-3, 3}, {7, 7}, {0, 1}};
     Random r;
     for (const auto& range : ranges) {
         bool sawMin = false;
@@ -29,8 +28,7 @@ TEST(Random, StaysWithinBoundsAndReachesBothEnds)
     }
 }
 
-TEST(Random, SwappedBoundsStayWithin)
-{
+TEST(Random, SwappedBoundsStayWithin) {
     Random r;
     for (int i = 0; i < 200; ++i) {
         const qint64 v = r.InRange(10, 1);
@@ -39,8 +37,7 @@ TEST(Random, SwappedBoundsStayWithin)
     }
 }
 
-TEST(Random, WideRanges)
-{
+TEST(Random, WideRanges) {
     constexpr qint64 lo = std::numeric_limits<qint64>::min();
     constexpr qint64 hi = std::numeric_limits<qint64>::max();
     Random r;
@@ -64,8 +61,7 @@ TEST(Random, WideRanges)
     EXPECT_LT(upperHalf, 600);
 }
 
-TEST(Random, ChiSquareIsUniform)
-{
+TEST(Random, ChiSquareIsUniform) {
     // 42 bins, 42000 draws: 41 degrees of freedom. The 99.99th percentile is
     // about 84; a uniform source stays under 100 virtually always.
     constexpr int bins = 42;
@@ -81,4 +77,4 @@ TEST(Random, ChiSquareIsUniform)
     EXPECT_LT(chi2, 100.0);
 }
 
-} // namespace
+}  // namespace

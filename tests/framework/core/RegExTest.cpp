@@ -12,25 +12,24 @@ struct SearchCase {
     bool found;
 };
 
-TEST(RegEx, Search)
-{
+TEST(RegEx, Search) {
     const SearchCase cases[] = {
-        { "plain", "ban", false, "Alpha Banana", true },
-        { "case ignored by default", " b", false, " Banana", true },
-        { "case sensitive", " b", true, " Banana", false },
-        { "case sensitive hit", "A", true, "xA", true },
-        { "non-ASCII case", "\xC3\xA9", false, "\xC3\x89t\xC3\xA9", true },
-        { "dot", "a.c", false, "abc", true },
-        { "escaped dot is literal", "a\\.c", false, "abc", false },
-        { "escaped dot hit", "a\\.c", false, "a.c", true },
-        { "bracket class", "[\\r\\n]", false, "x\ny", true },
-        { "bracket class miss", "[\\r\\n]", false, "x y", false },
-        { "escaped metacharacters", " \\(\\[\\{\\*\\+\\?\\^\\$\\|\\\\\\-\\\"\\'\\}\\]\\)", false,
-          " ([{*+?^$|\\-\"'}])", true },
-        { ".brimel anywhere", ".brimel", false, "Secrets.brimel", true },
-        { ".brimel missing", ".brimel", false, "Secrets", false },
-        { "empty pattern matches", "", false, "abc", true },
-        { "empty target", "a", false, "", false },
+        {"plain", "ban", false, "Alpha Banana", true},
+        {"case ignored by default", " b", false, " Banana", true},
+        {"case sensitive", " b", true, " Banana", false},
+        {"case sensitive hit", "A", true, "xA", true},
+        {"non-ASCII case", "\xC3\xA9", false, "\xC3\x89t\xC3\xA9", true},
+        {"dot", "a.c", false, "abc", true},
+        {"escaped dot is literal", "a\\.c", false, "abc", false},
+        {"escaped dot hit", "a\\.c", false, "a.c", true},
+        {"bracket class", "[\\r\\n]", false, "x\ny", true},
+        {"bracket class miss", "[\\r\\n]", false, "x y", false},
+        {"escaped metacharacters", " \\(\\[\\{\\*\\+\\?\\^\\$\\|\\\\\\-\\\"\\'\\}\\]\\)", false, " ([{*+?^$|\\-\"'}])",
+         true},
+        {".brimel anywhere", ".brimel", false, "Secrets.brimel", true},
+        {".brimel missing", ".brimel", false, "Secrets", false},
+        {"empty pattern matches", "", false, "abc", true},
+        {"empty target", "a", false, "", false},
     };
     for (const SearchCase& c : cases) {
         RegEx re;
@@ -40,16 +39,14 @@ TEST(RegEx, Search)
     }
 }
 
-TEST(RegEx, DefaultsAreDocumented)
-{
+TEST(RegEx, DefaultsAreDocumented) {
     RegEx re;
     EXPECT_FALSE(re.Options.CaseSensitive);
     EXPECT_FALSE(re.Options.ReplaceAllMatches);
     EXPECT_FALSE(re.Options.DotMatchAll);
 }
 
-TEST(RegEx, DotMatchAll)
-{
+TEST(RegEx, DotMatchAll) {
     RegEx re;
     re.SearchPattern = QStringLiteral("a.b");
     EXPECT_FALSE(re.Search(QStringLiteral("a\nb")));
@@ -57,9 +54,8 @@ TEST(RegEx, DotMatchAll)
     EXPECT_TRUE(re.Search(QStringLiteral("a\nb")));
 }
 
-TEST(RegEx, BadPatternFindsNothingAndReplacesNothing)
-{
-    for (const char* pattern : { "(", "[a", "a{2,1}", "\\", "*", "(?<", "[[:foo:]]" }) {
+TEST(RegEx, BadPatternFindsNothingAndReplacesNothing) {
+    for (const char* pattern : {"(", "[a", "a{2,1}", "\\", "*", "(?<", "[[:foo:]]"}) {
         RegEx re;
         re.SearchPattern = QString::fromLatin1(pattern);
         re.ReplacementPattern = QStringLiteral("X");
@@ -70,8 +66,7 @@ TEST(RegEx, BadPatternFindsNothingAndReplacesNothing)
     }
 }
 
-TEST(RegEx, PatternChangesAreSeen)
-{
+TEST(RegEx, PatternChangesAreSeen) {
     RegEx re;
     re.SearchPattern = QStringLiteral("x");
     EXPECT_TRUE(re.Search(QStringLiteral("x")));
@@ -92,21 +87,23 @@ struct ReplaceCase {
     const char* expected;
 };
 
-TEST(RegEx, Replace)
-{
+TEST(RegEx, Replace) {
     const ReplaceCase cases[] = {
-        { "first only", "[\\r\\n]", " ", false, "a\rb\nc", "a b\nc" },
-        { "every match", "[\\r\\n]", " ", true, "a\rb\nc\r\n", "a b c  " },
-        { "no match", "z", "y", true, "abc", "abc" },
-        { "whole match ref", "b+", "<\\0>", true, "abbcb", "a<bb>c<b>" },
-        { "group refs", "(\\w+)@(\\w+)", "\\2 at \\1", false, "me@host", "host at me" },
-        { "unmatched group is empty", "a(x)?b", "[\\1]", false, "ab", "[]" },
-        { "escaped backslash", "a", "\\\\1", false, "a", "\\1" },
-        { "dollar is literal", "a", "$1$", false, "a", "$1$" },
-        { "trailing backslash", "a", "x\\", false, "a", "x\\" },
-        { "empty matches", "x*", "-", true, "ab", "-a-b-" },
-        { "case ignored", "A", "z", true, "aA", "zz" },
-        { "non-BMP kept whole", ".", "_", true, "\xF0\x9F\x98\x80" "a", "__" },
+        {"first only", "[\\r\\n]", " ", false, "a\rb\nc", "a b\nc"},
+        {"every match", "[\\r\\n]", " ", true, "a\rb\nc\r\n", "a b c  "},
+        {"no match", "z", "y", true, "abc", "abc"},
+        {"whole match ref", "b+", "<\\0>", true, "abbcb", "a<bb>c<b>"},
+        {"group refs", "(\\w+)@(\\w+)", "\\2 at \\1", false, "me@host", "host at me"},
+        {"unmatched group is empty", "a(x)?b", "[\\1]", false, "ab", "[]"},
+        {"escaped backslash", "a", "\\\\1", false, "a", "\\1"},
+        {"dollar is literal", "a", "$1$", false, "a", "$1$"},
+        {"trailing backslash", "a", "x\\", false, "a", "x\\"},
+        {"empty matches", "x*", "-", true, "ab", "-a-b-"},
+        {"case ignored", "A", "z", true, "aA", "zz"},
+        {"non-BMP kept whole", ".", "_", true,
+         "\xF0\x9F\x98\x80"
+         "a",
+         "__"},
     };
     for (const ReplaceCase& c : cases) {
         RegEx re;
@@ -117,8 +114,7 @@ TEST(RegEx, Replace)
     }
 }
 
-TEST(RegEx, MatchGivesGroupsAndCharacterPositions)
-{
+TEST(RegEx, MatchGivesGroupsAndCharacterPositions) {
     RegEx re;
     re.SearchPattern = QStringLiteral("(b)(x)?(c)");
     const QString target = QString::fromUcs4(U"\U0001F600") + QStringLiteral("abc");
@@ -127,15 +123,14 @@ TEST(RegEx, MatchGivesGroupsAndCharacterPositions)
     EXPECT_EQ(m->SubExpressionCount(), 4);
     EXPECT_EQ(m->SubExpressionString(0), QStringLiteral("bc"));
     EXPECT_EQ(m->SubExpressionString(3), QStringLiteral("c"));
-    EXPECT_EQ(m->SubExpressionStart(0), 2); // the emoji is one character
+    EXPECT_EQ(m->SubExpressionStart(0), 2);  // the emoji is one character
     EXPECT_EQ(m->SubExpressionStart(2), -1);
     EXPECT_EQ(m->SubExpressionString(2), QString());
     EXPECT_EQ(m->SubExpressionString(9), QString());
     EXPECT_EQ(m->SubExpressionStart(-1), -1);
 }
 
-TEST(RegEx, InvalidUtf16TargetDoesNotCrash)
-{
+TEST(RegEx, InvalidUtf16TargetDoesNotCrash) {
     RegEx re;
     re.SearchPattern = QStringLiteral("a");
     re.ReplacementPattern = QStringLiteral("b");
@@ -145,4 +140,4 @@ TEST(RegEx, InvalidUtf16TargetDoesNotCrash)
     SUCCEED();
 }
 
-} // namespace
+}  // namespace

@@ -7,10 +7,11 @@
 
 namespace {
 
-int Sign(int v) { return (v > 0) - (v < 0); }
+int Sign(int v) {
+    return (v > 0) - (v < 0);
+}
 
-int KeyOrder(const QString& a, const QString& b)
-{
+int KeyOrder(const QString& a, const QString& b) {
     const QByteArray ka = StrCompSortKey(a);
     const QByteArray kb = StrCompSortKey(b);
     return ka < kb ? -1 : (kb < ka ? 1 : 0);
@@ -18,31 +19,52 @@ int KeyOrder(const QString& a, const QString& b)
 
 // A mix of texts that collate equal or close: case, accents, canonical
 // equivalents, ignorable characters, prefixes, supplementary characters.
-std::vector<QString> MixedTexts()
-{
+std::vector<QString> MixedTexts() {
     return {
-        QString(), QStringLiteral("a"), QStringLiteral("A"), QStringLiteral("ab"), QStringLiteral("Ab"),
-        QStringLiteral("aB"), QStringLiteral("b"), QStringLiteral("B"), QStringLiteral("Apple"),
-        QStringLiteral("apple"), QStringLiteral("banana"), QStringLiteral("Cherry"), QString::fromUtf8("é"),
-        QString::fromUtf8("e\u0301"), QStringLiteral("e"), QString::fromUtf8("É"), QStringLiteral("f"),
-        QStringLiteral("a") + QChar(0), QStringLiteral("a") + QChar(1), QString::fromUtf8("\u200B"),
-        QString::fromUtf8("a\u200B"), QString::fromUcs4(U"\U0001F600"), QString::fromUtf8("\uFFFD"),
-        QString::fromUtf8("\uE000"), QStringLiteral("10"), QStringLiteral("9"), QStringLiteral(" a"),
-        QStringLiteral("a b"), QStringLiteral("ab "), QString(QChar(0xD800)), QString(QChar(0xDC00)),
-        QStringLiteral("BRIMEL141"), QStringLiteral("brimel141"),
+        QString(),
+        QStringLiteral("a"),
+        QStringLiteral("A"),
+        QStringLiteral("ab"),
+        QStringLiteral("Ab"),
+        QStringLiteral("aB"),
+        QStringLiteral("b"),
+        QStringLiteral("B"),
+        QStringLiteral("Apple"),
+        QStringLiteral("apple"),
+        QStringLiteral("banana"),
+        QStringLiteral("Cherry"),
+        QString::fromUtf8("é"),
+        QString::fromUtf8("e\u0301"),
+        QStringLiteral("e"),
+        QString::fromUtf8("É"),
+        QStringLiteral("f"),
+        QStringLiteral("a") + QChar(0),
+        QStringLiteral("a") + QChar(1),
+        QString::fromUtf8("\u200B"),
+        QString::fromUtf8("a\u200B"),
+        QString::fromUcs4(U"\U0001F600"),
+        QString::fromUtf8("\uFFFD"),
+        QString::fromUtf8("\uE000"),
+        QStringLiteral("10"),
+        QStringLiteral("9"),
+        QStringLiteral(" a"),
+        QStringLiteral("a b"),
+        QStringLiteral("ab "),
+        QString(QChar(0xD800)),
+        QString(QChar(0xDC00)),
+        QStringLiteral("BRIMEL141"),
+        QStringLiteral("brimel141"),
     };
 }
 
-TEST(StrComp, EqualOnlyWhenIdentical)
-{
+TEST(StrComp, EqualOnlyWhenIdentical) {
     const std::vector<QString> texts = MixedTexts();
     for (const QString& a : texts)
         for (const QString& b : texts)
             EXPECT_EQ(StrComp(a, b) == 0, a == b) << a.toStdString() << " | " << b.toStdString();
 }
 
-TEST(StrComp, IsAntisymmetricAndTransitive)
-{
+TEST(StrComp, IsAntisymmetricAndTransitive) {
     const std::vector<QString> texts = MixedTexts();
     for (const QString& a : texts)
         for (const QString& b : texts) {
@@ -55,16 +77,14 @@ TEST(StrComp, IsAntisymmetricAndTransitive)
         }
 }
 
-TEST(StrComp, SortKeyOrderEqualsStrCompOrder)
-{
+TEST(StrComp, SortKeyOrderEqualsStrCompOrder) {
     const std::vector<QString> texts = MixedTexts();
     for (const QString& a : texts)
         for (const QString& b : texts)
             EXPECT_EQ(KeyOrder(a, b), Sign(StrComp(a, b))) << a.toStdString() << " | " << b.toStdString();
 }
 
-TEST(StrComp, LettersBeforeCase)
-{
+TEST(StrComp, LettersBeforeCase) {
     // Regardless of case, the letters decide first.
     EXPECT_LT(StrComp(QStringLiteral("Apple"), QStringLiteral("banana")), 0);
     EXPECT_LT(StrComp(QStringLiteral("banana"), QStringLiteral("Cherry")), 0);
@@ -80,8 +100,7 @@ TEST(StrComp, LettersBeforeCase)
     EXPECT_LT(StrComp(QString::fromUtf8("résumé"), QStringLiteral("resumes")), 0);
 }
 
-TEST(StrComp, CanonicalEquivalentsStayDistinct)
-{
+TEST(StrComp, CanonicalEquivalentsStayDistinct) {
     const QString composed = QString::fromUtf8("é");
     const QString decomposed = QString::fromUtf8("e\u0301");
     EXPECT_NE(StrComp(composed, decomposed), 0);
@@ -90,8 +109,7 @@ TEST(StrComp, CanonicalEquivalentsStayDistinct)
     EXPECT_LT(StrComp(decomposed, composed), 0);
 }
 
-TEST(StrComp, SortingByKeyMatchesSortingByStrComp)
-{
+TEST(StrComp, SortingByKeyMatchesSortingByStrComp) {
     std::vector<QString> byComp = MixedTexts();
     std::vector<QString> byKey = byComp;
     std::sort(byComp.begin(), byComp.end(), TextLess);
@@ -100,4 +118,4 @@ TEST(StrComp, SortingByKeyMatchesSortingByStrComp)
     EXPECT_EQ(byComp, byKey);
 }
 
-} // namespace
+}  // namespace

@@ -13,8 +13,7 @@ namespace {
 const QString kSmile = QString::fromUcs4(U"\U0001F600");
 const QString kMixed = QStringLiteral("a") + kSmile + QStringLiteral("b");
 
-TEST(Strings, LenCountsCharactersNotUnits)
-{
+TEST(Strings, LenCountsCharactersNotUnits) {
     EXPECT_EQ(Len(QString()), 0);
     EXPECT_EQ(Len(QStringLiteral("abc")), 3);
     EXPECT_EQ(Len(kSmile), 1);
@@ -33,25 +32,24 @@ struct SliceCase {
 
 class MidTest : public ::testing::TestWithParam<SliceCase> {};
 
-TEST_P(MidTest, Slices)
-{
+TEST_P(MidTest, Slices) {
     const SliceCase& c = GetParam();
     EXPECT_EQ(Mid(c.text, c.start, c.length), c.expected) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Strings, MidTest,
-    ::testing::Values(
-        SliceCase { "first", QStringLiteral("abc"), 1, 1, QStringLiteral("a") },
-        SliceCase { "last", QStringLiteral("abc"), 3, 1, QStringLiteral("c") },
-        SliceCase { "past end", QStringLiteral("abc"), 4, 1, QString() },
-        SliceCase { "to end", QStringLiteral("abcdef"), 3, -1, QStringLiteral("cdef") },
-        SliceCase { "length past end", QStringLiteral("abc"), 2, 10, QStringLiteral("bc") },
-        SliceCase { "zero length", QStringLiteral("abc"), 2, 0, QString() },
-        SliceCase { "start below 1", QStringLiteral("abc"), 0, 2, QStringLiteral("ab") },
-        SliceCase { "empty text", QString(), 1, 1, QString() },
-        SliceCase { "pair whole", kMixed, 2, 1, kSmile },
-        SliceCase { "after pair", kMixed, 3, 1, QStringLiteral("b") },
-        SliceCase { "pair then rest", kMixed, 2, -1, kSmile + QStringLiteral("b") }),
+INSTANTIATE_TEST_SUITE_P(
+    Strings, MidTest,
+    ::testing::Values(SliceCase{"first", QStringLiteral("abc"), 1, 1, QStringLiteral("a")},
+                      SliceCase{"last", QStringLiteral("abc"), 3, 1, QStringLiteral("c")},
+                      SliceCase{"past end", QStringLiteral("abc"), 4, 1, QString()},
+                      SliceCase{"to end", QStringLiteral("abcdef"), 3, -1, QStringLiteral("cdef")},
+                      SliceCase{"length past end", QStringLiteral("abc"), 2, 10, QStringLiteral("bc")},
+                      SliceCase{"zero length", QStringLiteral("abc"), 2, 0, QString()},
+                      SliceCase{"start below 1", QStringLiteral("abc"), 0, 2, QStringLiteral("ab")},
+                      SliceCase{"empty text", QString(), 1, 1, QString()},
+                      SliceCase{"pair whole", kMixed, 2, 1, kSmile},
+                      SliceCase{"after pair", kMixed, 3, 1, QStringLiteral("b")},
+                      SliceCase{"pair then rest", kMixed, 2, -1, kSmile + QStringLiteral("b")}),
     [](const auto& info) {
         std::string n = info.param.name;
         for (char& ch : n)
@@ -60,8 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Strings, MidTest,
         return n;
     });
 
-TEST(Strings, LeftNeverSplitsAPair)
-{
+TEST(Strings, LeftNeverSplitsAPair) {
     EXPECT_EQ(Left(kMixed, 2), QStringLiteral("a") + kSmile);
     EXPECT_EQ(Left(kMixed, 1), QStringLiteral("a"));
     EXPECT_EQ(Left(kMixed, 99), kMixed);
@@ -74,20 +71,18 @@ struct ValCase {
     double expected;
 };
 
-TEST(Strings, ValReadsTheNumberAtTheStart)
-{
+TEST(Strings, ValReadsTheNumberAtTheStart) {
     const ValCase cases[] = {
-        { "", 0 }, { "abc", 0 }, { "-", 0 }, { ".", 0 }, { "e5", 0 }, { "14", 14 }, { "-5", -5 },
-        { "+7", 7 }, { "2.5x", 2.5 }, { "  42", 42 }, { "\t3", 3 }, { ".5", 0.5 }, { "5.", 5 },
-        { "1e9", 1e9 }, { "1E+2", 100 }, { "2.5e-1", 0.25 }, { "3e", 3 }, { "3e+", 3 }, { "12*34", 12 },
-        { "007", 7 }, { "-0.125", -0.125 }, { "1,5", 1 }, { "&H10", 0 }, { "x12", 0 },
+        {"", 0},       {"abc", 0},   {"-", 0},           {".", 0},         {"e5", 0},   {"14", 14},
+        {"-5", -5},    {"+7", 7},    {"2.5x", 2.5},      {"  42", 42},     {"\t3", 3},  {".5", 0.5},
+        {"5.", 5},     {"1e9", 1e9}, {"1E+2", 100},      {"2.5e-1", 0.25}, {"3e", 3},   {"3e+", 3},
+        {"12*34", 12}, {"007", 7},   {"-0.125", -0.125}, {"1,5", 1},       {"&H10", 0}, {"x12", 0},
     };
     for (const ValCase& c : cases)
         EXPECT_DOUBLE_EQ(Val(QString::fromLatin1(c.text)), c.expected) << c.text;
 }
 
-TEST(Strings, ValOutOfRangeGivesNearestValue)
-{
+TEST(Strings, ValOutOfRangeGivesNearestValue) {
     EXPECT_TRUE(std::isinf(Val(QStringLiteral("1e999"))));
     EXPECT_LT(Val(QStringLiteral("-1e999")), 0);
     EXPECT_EQ(Val(QStringLiteral("1e-999")), 0.0);
@@ -96,14 +91,14 @@ TEST(Strings, ValOutOfRangeGivesNearestValue)
     EXPECT_DOUBLE_EQ(Val(QStringLiteral("0.") + QString(400, QLatin1Char('3'))), 1.0 / 3.0);
 }
 
-TEST(Strings, StrWritesDecimal)
-{
+TEST(Strings, StrWritesDecimal) {
     const struct {
         double value;
         const char* expected;
     } cases[] = {
-        { 14, "14" }, { -3, "-3" }, { 0, "0" }, { -0.0, "0" }, { 2.5, "2.5" }, { -0.25, "-0.25" },
-        { 0.1, "0.1" }, { 1e20, "1e+20" }, { 123456789012345.0, "123456789012345" },
+        {14, "14"},   {-3, "-3"},      {0, "0"},
+        {-0.0, "0"},  {2.5, "2.5"},    {-0.25, "-0.25"},
+        {0.1, "0.1"}, {1e20, "1e+20"}, {123456789012345.0, "123456789012345"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Str(c.value), QString::fromLatin1(c.expected)) << c.expected;
@@ -111,9 +106,8 @@ TEST(Strings, StrWritesDecimal)
     EXPECT_EQ(Str(40), QStringLiteral("40"));
 }
 
-TEST(Strings, StrThenValRoundTrips)
-{
-    for (double v : { 1.0 / 3.0, -2.75, 1e-7, 6.02214076e23, 639.0 })
+TEST(Strings, StrThenValRoundTrips) {
+    for (double v : {1.0 / 3.0, -2.75, 1e-7, 6.02214076e23, 639.0})
         EXPECT_EQ(Val(Str(v)), v) << Str(v).toStdString();
 }
 
@@ -124,27 +118,38 @@ struct FieldCase {
     const char* expected;
 };
 
-TEST(Strings, NthFieldCutsAtEverySeparator)
-{
+TEST(Strings, NthFieldCutsAtEverySeparator) {
     const FieldCase cases[] = {
-        { "40*60*639*376", "*", 1, "40" }, { "40*60*639*376", "*", 4, "376" },
-        { "40*60*639*376", "*", 5, "" }, { "40*60*639*376", "*", 0, "" }, { "40*60*639*376", "*", -1, "" },
-        { "a**b", "*", 2, "" }, { "a**b", "*", 3, "b" }, { "*a", "*", 1, "" }, { "a*", "*", 2, "" },
-        { "", "*", 1, "" }, { "abc", "*", 1, "abc" }, { "abc", "*", 2, "" }, { "a--b--c", "--", 2, "b" },
-        { "aaa", "aa", 2, "a" }, { "abc", "", 1, "abc" }, { "abc", "", 2, "" }, { "aXb", "x", 1, "aXb" },
+        {"40*60*639*376", "*", 1, "40"},
+        {"40*60*639*376", "*", 4, "376"},
+        {"40*60*639*376", "*", 5, ""},
+        {"40*60*639*376", "*", 0, ""},
+        {"40*60*639*376", "*", -1, ""},
+        {"a**b", "*", 2, ""},
+        {"a**b", "*", 3, "b"},
+        {"*a", "*", 1, ""},
+        {"a*", "*", 2, ""},
+        {"", "*", 1, ""},
+        {"abc", "*", 1, "abc"},
+        {"abc", "*", 2, ""},
+        {"a--b--c", "--", 2, "b"},
+        {"aaa", "aa", 2, "a"},
+        {"abc", "", 1, "abc"},
+        {"abc", "", 2, ""},
+        {"aXb", "x", 1, "aXb"},
     };
     for (const FieldCase& c : cases)
-        EXPECT_EQ(NthField(QString::fromLatin1(c.text), QString::fromLatin1(c.sep), c.n), QString::fromLatin1(c.expected))
+        EXPECT_EQ(NthField(QString::fromLatin1(c.text), QString::fromLatin1(c.sep), c.n),
+                  QString::fromLatin1(c.expected))
             << c.text << " / " << c.sep << " / " << c.n;
 }
 
-TEST(Strings, CountFieldsAgreesWithNthField)
-{
+TEST(Strings, CountFieldsAgreesWithNthField) {
     const struct {
         const char* text;
         const char* sep;
         int expected;
-    } cases[] = { { "40*60*639*376", "*", 4 }, { "", "*", 1 }, { "a**", "*", 3 }, { "aaa", "aa", 2 }, { "abc", "", 1 } };
+    } cases[] = {{"40*60*639*376", "*", 4}, {"", "*", 1}, {"a**", "*", 3}, {"aaa", "aa", 2}, {"abc", "", 1}};
     for (const auto& c : cases) {
         const QString text = QString::fromLatin1(c.text);
         const QString sep = QString::fromLatin1(c.sep);
@@ -159,18 +164,26 @@ TEST(Strings, CountFieldsAgreesWithNthField)
     }
 }
 
-TEST(Strings, DoubleToInt32RoundsAndClamps)
-{
+TEST(Strings, DoubleToInt32RoundsAndClamps) {
     const struct {
         double value;
         qint32 expected;
     } cases[] = {
-        { 0, 0 }, { 2.4, 2 }, { 2.5, 3 }, { -2.5, -3 }, { -2.4, -2 }, { 639.0, 639 }, { 2147483646.6, 2147483647 },
-        { 3e9, 2147483647 }, { -3e9, -2147483647 - 1 }, { std::numeric_limits<double>::infinity(), 2147483647 },
-        { -std::numeric_limits<double>::infinity(), -2147483647 - 1 }, { std::nan(""), 0 },
+        {0, 0},
+        {2.4, 2},
+        {2.5, 3},
+        {-2.5, -3},
+        {-2.4, -2},
+        {639.0, 639},
+        {2147483646.6, 2147483647},
+        {3e9, 2147483647},
+        {-3e9, -2147483647 - 1},
+        {std::numeric_limits<double>::infinity(), 2147483647},
+        {-std::numeric_limits<double>::infinity(), -2147483647 - 1},
+        {std::nan(""), 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DoubleToInt32(c.value), c.expected) << c.value;
 }
 
-} // namespace
+}  // namespace

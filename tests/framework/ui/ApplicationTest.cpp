@@ -130,4 +130,4 @@ TEST_F(ApplicationFixture, RunEndsOnceTheLastWindowIsClosed) {
     EXPECT_EQ(app.Run({}), 0);
 }
 
-} // namespace
+}  // namespace

@@ -43,4 +43,4 @@ TEST(ClipboardQtTest, EmptyTextReplacesTheClipboard) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
 }
 
-} // namespace
+}  // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 TEST(FakeDesktopTest, RecordsWhatTheProgramShowsAndHandsOver) {
@@ -89,4 +88,4 @@ TEST(DesktopServicesTest, SetNullRestoresTheDesktopsOwn) {
     DesktopServices::Set(std::move(previous));
 }
 
-} // namespace
+}  // namespace

@@ -9,151 +9,170 @@
 namespace {
 
 class ListboxRules : public testing::Test {
- protected:
-  void SetUp() override {
-    window = new TableWindow(HiddenSpec(), {
-        {ControlKind::Listbox, "List", "", 10, 10, 200, 200, LockLeft | LockTop, 0, "", "", {},
-         Bind<Listbox>([this](Listbox& l) { l.Change = [this](Listbox& c) { changes.push_back(c.ListIndex()); }; })},
-    });
-    list = window->FindControl<Listbox>("List");
-    for (const char* title : {"a", "b", "c", "d"}) list->AddRow(title);
-  }
+protected:
+    void SetUp() override {
+        window =
+            new TableWindow(HiddenSpec(), {
+                                              {ControlKind::Listbox,
+                                               "List",
+                                               "",
+                                               10,
+                                               10,
+                                               200,
+                                               200,
+                                               LockLeft | LockTop,
+                                               0,
+                                               "",
+                                               "",
+                                               {},
+                                               Bind<Listbox>([this](Listbox& l) {
+                                                   l.Change = [this](Listbox& c) { changes.push_back(c.ListIndex()); };
+                                               })},
+                                          });
+        list = window->FindControl<Listbox>("List");
+        for (const char* title : {"a", "b", "c", "d"})
+            list->AddRow(title);
+    }
 
-  TableWindow* window = nullptr;
-  Listbox* list = nullptr;
-  std::vector<int> changes;  // ListIndex seen by each Change
+    TableWindow* window = nullptr;
+    Listbox* list = nullptr;
+    std::vector<int> changes;  // ListIndex seen by each Change
 };
 
 TEST_F(ListboxRules, SelectedChangesOneRowAndListIndexIsTheLowest) {
-  list->SetSelected(2, true);
-  list->SetSelected(3, true);
-  EXPECT_EQ(list->ListIndex(), 2);
-  EXPECT_TRUE(list->Selected(3));
-  list->SetSelected(2, false);
-  EXPECT_EQ(list->ListIndex(), 3);
-  EXPECT_EQ(changes, (std::vector<int>{2, 2, 3}));
-  list->SetSelected(3, true);  // no change, no event
-  EXPECT_EQ(changes.size(), 3u);
+    list->SetSelected(2, true);
+    list->SetSelected(3, true);
+    EXPECT_EQ(list->ListIndex(), 2);
+    EXPECT_TRUE(list->Selected(3));
+    list->SetSelected(2, false);
+    EXPECT_EQ(list->ListIndex(), 3);
+    EXPECT_EQ(changes, (std::vector<int>{2, 2, 3}));
+    list->SetSelected(3, true);  // no change, no event
+    EXPECT_EQ(changes.size(), 3u);
 }
 
 TEST_F(ListboxRules, SettingListIndexLeavesOnlyThatRow) {
-  list->SetSelected(0, true);
-  list->SetSelected(3, true);
-  changes.clear();
-  list->SetListIndex(2);
-  EXPECT_EQ(changes, (std::vector<int>{2}));
-  for (int row : {0, 1, 3}) {
-    EXPECT_FALSE(list->Selected(row)) << row;
-  }
-  list->SetListIndex(2);  // already so
-  list->SetListIndex(-1);
-  EXPECT_EQ(changes, (std::vector<int>{2, -1}));
-  EXPECT_EQ(list->SelCount(), 0);
-  list->SetListIndex(7);  // out of range: ignored
-  EXPECT_EQ(list->ListIndex(), -1);
+    list->SetSelected(0, true);
+    list->SetSelected(3, true);
+    changes.clear();
+    list->SetListIndex(2);
+    EXPECT_EQ(changes, (std::vector<int>{2}));
+    for (int row : {0, 1, 3}) {
+        EXPECT_FALSE(list->Selected(row)) << row;
+    }
+    list->SetListIndex(2);  // already so
+    list->SetListIndex(-1);
+    EXPECT_EQ(changes, (std::vector<int>{2, -1}));
+    EXPECT_EQ(list->SelCount(), 0);
+    list->SetListIndex(7);  // out of range: ignored
+    EXPECT_EQ(list->ListIndex(), -1);
 }
 
 TEST_F(ListboxRules, CellChangesNoSelection) {
-  list->SetListIndex(1);
-  changes.clear();
-  for (int row = 0; row < list->ListCount(); ++row) list->SetCell(row, 0, list->Cell(row, 0).toUpper());
-  EXPECT_EQ(list->List(3), "D");
-  EXPECT_EQ(list->ListIndex(), 1);
-  EXPECT_TRUE(changes.empty());
+    list->SetListIndex(1);
+    changes.clear();
+    for (int row = 0; row < list->ListCount(); ++row)
+        list->SetCell(row, 0, list->Cell(row, 0).toUpper());
+    EXPECT_EQ(list->List(3), "D");
+    EXPECT_EQ(list->ListIndex(), 1);
+    EXPECT_TRUE(changes.empty());
 }
 
 struct RemoveCase {
-  int selected;
-  int removed;
-  int selectedAfter;
-  bool delivered;
+    int selected;
+    int removed;
+    int selectedAfter;
+    bool delivered;
 };
 
 class ListboxRemove : public ListboxRules, public testing::WithParamInterface<RemoveCase> {};
 
 TEST_P(ListboxRemove, RemovingTheSelectedRowLeavesNoneOtherwiseTheSelectionStaysOnItsRow) {
-  list->SetListIndex(GetParam().selected);
-  changes.clear();
-  list->RemoveRow(GetParam().removed);
-  EXPECT_EQ(list->ListCount(), 3);
-  EXPECT_EQ(list->ListIndex(), GetParam().selectedAfter);
-  EXPECT_EQ(changes.size(), GetParam().delivered ? 1u : 0u);
-  // The view agrees with the list's own state.
-  const auto selected = list->View()->selectionModel()->selectedRows();
-  ASSERT_EQ(selected.size(), GetParam().selectedAfter < 0 ? 0 : 1);
-  if (!selected.isEmpty()) {
-    EXPECT_EQ(selected.front().row(), GetParam().selectedAfter);
-  }
+    list->SetListIndex(GetParam().selected);
+    changes.clear();
+    list->RemoveRow(GetParam().removed);
+    EXPECT_EQ(list->ListCount(), 3);
+    EXPECT_EQ(list->ListIndex(), GetParam().selectedAfter);
+    EXPECT_EQ(changes.size(), GetParam().delivered ? 1u : 0u);
+    // The view agrees with the list's own state.
+    const auto selected = list->View()->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), GetParam().selectedAfter < 0 ? 0 : 1);
+    if (!selected.isEmpty()) {
+        EXPECT_EQ(selected.front().row(), GetParam().selectedAfter);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ListboxRemove,
-                         testing::Values(RemoveCase{1, 1, -1, true},    // the selected row itself
-                                         RemoveCase{2, 0, 1, false},    // above it: its index drops
-                                         RemoveCase{1, 3, 1, false},    // below it: unchanged
+                         testing::Values(RemoveCase{1, 1, -1, true},      // the selected row itself
+                                         RemoveCase{2, 0, 1, false},      // above it: its index drops
+                                         RemoveCase{1, 3, 1, false},      // below it: unchanged
                                          RemoveCase{-1, 0, -1, false}));  // none selected
 
 TEST_F(ListboxRules, DeleteAllRowsDeliversChangeOnlyWhenARowWasSelected) {
-  list->DeleteAllRows();
-  EXPECT_TRUE(changes.empty());
-  list->AddRow("x");
-  list->SetListIndex(0);
-  changes.clear();
-  list->DeleteAllRows();
-  EXPECT_EQ(changes, (std::vector<int>{-1}));
-  EXPECT_EQ(list->ListCount(), 0);
+    list->DeleteAllRows();
+    EXPECT_TRUE(changes.empty());
+    list->AddRow("x");
+    list->SetListIndex(0);
+    changes.clear();
+    list->DeleteAllRows();
+    EXPECT_EQ(changes, (std::vector<int>{-1}));
+    EXPECT_EQ(list->ListCount(), 0);
 }
 
 TEST_F(ListboxRules, AUserClickDeliversChangeOnceAndSelectsOnlyThatRow) {
-  list->SetSelected(0, true);
-  list->SetSelected(3, true);
-  window->Show();
-  changes.clear();
-  UiDriver::ClickRow(*list, 2);
-  EXPECT_EQ(changes, (std::vector<int>{2}));
-  EXPECT_EQ(list->SelCount(), 1);
-  EXPECT_TRUE(list->Selected(2));
+    list->SetSelected(0, true);
+    list->SetSelected(3, true);
+    window->Show();
+    changes.clear();
+    UiDriver::ClickRow(*list, 2);
+    EXPECT_EQ(changes, (std::vector<int>{2}));
+    EXPECT_EQ(list->SelCount(), 1);
+    EXPECT_TRUE(list->Selected(2));
 }
 
 TEST_F(ListboxRules, AClickOnTheFreeAreaLeavesNoRowSelected) {
-  list->SetListIndex(1);
-  window->Show();
-  changes.clear();
-  UiDriver::ClickAt(*list, QPoint(50, 190));  // below the four rows
-  EXPECT_EQ(changes, (std::vector<int>{-1}));
-  EXPECT_EQ(list->ListIndex(), -1);
+    list->SetListIndex(1);
+    window->Show();
+    changes.clear();
+    UiDriver::ClickAt(*list, QPoint(50, 190));  // below the four rows
+    EXPECT_EQ(changes, (std::vector<int>{-1}));
+    EXPECT_EQ(list->ListIndex(), -1);
 }
 
 TEST_F(ListboxRules, SelectingFromTheProgramScrollsTheRowIntoView) {
-  for (int i = 0; i < 500; ++i) list->AddRow(QString::number(i));
-  window->Show();
-  UiDriver::ProcessEvents();
-  list->SetListIndex(450);
-  UiDriver::ProcessEvents();
-  const QRect row = list->View()->visualRect(list->View()->model()->index(450, 0));
-  EXPECT_TRUE(list->View()->viewport()->rect().contains(row.center()));
+    for (int i = 0; i < 500; ++i)
+        list->AddRow(QString::number(i));
+    window->Show();
+    UiDriver::ProcessEvents();
+    list->SetListIndex(450);
+    UiDriver::ProcessEvents();
+    const QRect row = list->View()->visualRect(list->View()->model()->index(450, 0));
+    EXPECT_TRUE(list->View()->viewport()->rect().contains(row.center()));
 }
 
 TEST_F(ListboxRules, RewritingEveryRowReportsOneBatchedDataChange) {
-  for (int i = 0; i < 10000; ++i) list->AddRow(QString::number(i));
-  std::vector<std::pair<int, int>> reports;
-  QObject::connect(list->View()->model(), &QAbstractItemModel::dataChanged,
-                   [&reports](const QModelIndex& first, const QModelIndex& last) {
-                     reports.emplace_back(first.row(), last.row());
-                   });
-  for (int row = 0; row < list->ListCount(); ++row) list->SetCell(row, 0, "t" + QString::number(row));
-  EXPECT_TRUE(reports.empty());  // nothing until control returns to the event loop
-  UiDriver::ProcessEvents();
-  EXPECT_EQ(reports, (std::vector<std::pair<int, int>>{{0, list->ListCount() - 1}}));
-  EXPECT_EQ(list->View()->model()->index(9, 0).data().toString(), "t9");
+    for (int i = 0; i < 10000; ++i)
+        list->AddRow(QString::number(i));
+    std::vector<std::pair<int, int>> reports;
+    QObject::connect(list->View()->model(), &QAbstractItemModel::dataChanged,
+                     [&reports](const QModelIndex& first, const QModelIndex& last) {
+                         reports.emplace_back(first.row(), last.row());
+                     });
+    for (int row = 0; row < list->ListCount(); ++row)
+        list->SetCell(row, 0, "t" + QString::number(row));
+    EXPECT_TRUE(reports.empty());  // nothing until control returns to the event loop
+    UiDriver::ProcessEvents();
+    EXPECT_EQ(reports, (std::vector<std::pair<int, int>>{{0, list->ListCount() - 1}}));
+    EXPECT_EQ(list->View()->model()->index(9, 0).data().toString(), "t9");
 }
 
 TEST_F(ListboxRules, RemovingRowsWithTextChangesPendingKeepsTheModelConsistent) {
-  list->SetCell(3, 0, "changed");
-  list->RemoveRow(3);
-  list->RemoveRow(2);
-  UiDriver::ProcessEvents();
-  EXPECT_EQ(list->ListCount(), 2);
-  EXPECT_EQ(list->List(1), "b");
+    list->SetCell(3, 0, "changed");
+    list->RemoveRow(3);
+    list->RemoveRow(2);
+    UiDriver::ProcessEvents();
+    EXPECT_EQ(list->ListCount(), 2);
+    EXPECT_EQ(list->List(1), "b");
 }
 
 }  // namespace

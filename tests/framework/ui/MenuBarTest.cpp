@@ -55,8 +55,8 @@ public:
 // Tools and Help (on).
 class MenuBarFixture : public ::testing::Test {
 protected:
-    static MenuItem* Make(const QString& name, const QString& text, bool autoEnable, const QString& shortcut = QString(),
-                          MenuItem::Role role = MenuItem::Role::Plain) {
+    static MenuItem* Make(const QString& name, const QString& text, bool autoEnable,
+                          const QString& shortcut = QString(), MenuItem::Role role = MenuItem::Role::Plain) {
         auto* item = new MenuItem(role);
         item->SetName(name);
         item->SetAutoEnable(autoEnable);
@@ -387,4 +387,4 @@ TEST_F(EditCommands, TheirShortcutsAreLeftToTheField) {
     EXPECT_EQ(window->Field()->Text(), "hellohello");
 }
 
-} // namespace
+}  // namespace

@@ -98,4 +98,4 @@ TEST(MenuItemText, AmpersandsAreShownNotTakenAsMnemonics) {
     EXPECT_EQ(item.Action()->text(), "Salt && Pepper");
 }
 
-} // namespace
+}  // namespace

@@ -160,4 +160,4 @@ TEST_F(ResourcesFolder, SetterGoesBeforeEnvironmentBeforeDefault) {
     EXPECT_EQ(Picture::ResourcesFolder(), FolderItem(fromEnvironment.path()));
 }
 
-} // namespace
+}  // namespace
