@@ -1,7 +1,7 @@
 #include "app/SingleInstance.h"
 
 #include "framework/core/FolderItem.h"
-#include "framework/ui/Window.h"
+#include "framework/ui/ModalScope.h"
 
 #include <QDataStream>
 #include <QEventLoop>
@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QVariant>
 #include <QtEndian>
 
 #include <unistd.h>
@@ -23,15 +24,6 @@ constexpr quint32 kMaxMessage = 1u << 20;
 // How often a request waiting for a modal window to be answered looks again.
 constexpr int kRetryMs = 200;
 const char* const kBufferProperty = "brimelBuffer";
-
-bool AnyModalWindow() {
-    for (Window* window : Window::All()) {
-        if (window->IsModal()) {
-            return true;
-        }
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -197,9 +189,10 @@ void SingleInstance::Deliver() {
     if (delivering_ || pending_.empty()) {
         return;
     }
-    // A dialog waiting for the user must be answered before anything else
-    // asks, or the answers would reach the wrong question.
-    if (AnyModalWindow()) {
+    // A question on screen, the program's own or a file dialog or message box
+    // of the desktop, must be answered before anything else asks, or the
+    // answers would reach the wrong question.
+    if (ModalScope::Active()) {
         deliveryScheduled_ = true;
         QTimer::singleShot(kRetryMs, server_.get(), [this] { Deliver(); });
         return;

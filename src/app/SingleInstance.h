@@ -12,7 +12,7 @@ class QLocalSocket;
 // One running program per user. A later launch hands its files (or, without
 // files, the wish for a new untitled window) to the running program over a
 // local socket and ends; the running program delivers each request once no
-// modal window of its own is waiting for an answer, one request at a time.
+// question is waiting for an answer (see ModalScope), one request at a time.
 class SingleInstance {
 public:
     enum class HandOverResult {
