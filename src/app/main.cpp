@@ -6,5 +6,5 @@
 int main(int argc, char** argv) {
     Toolkit toolkit(argc, argv, QStringLiteral("Brimel"), QStringLiteral("brimel"));
     // Every argument the toolkit has not taken names a document.
-    return AppStartup::Main(toolkit.Arguments(), SingleInstance::DefaultSocketName());
+    return AppStartup::Main(toolkit.Arguments(), SingleInstance::DefaultSocketName(toolkit.DisplayName()));
 }

@@ -1,9 +1,26 @@
 #include "Toolkit.h"
 
 #include <QApplication>
+#include <QRegularExpression>
+
+#include <cstring>
+
+namespace {
+
+// The value of Qt's -display (or --display) option among the first argc arguments.
+QString DisplayOption(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-display") == 0 || std::strcmp(argv[i], "--display") == 0) {
+            return QString::fromLocal8Bit(argv[i + 1]);
+        }
+    }
+    return QString();
+}
+
+}  // namespace
 
 Toolkit::Toolkit(int& argc, char** argv, const QString& applicationName, const QString& desktopFileName)
-    : app_(std::make_unique<QApplication>(argc, argv)) {
+    : displayOption_(DisplayOption(argc, argv)), app_(std::make_unique<QApplication>(argc, argv)) {
     QApplication::setApplicationName(applicationName);
     QApplication::setApplicationDisplayName(applicationName);
     QGuiApplication::setDesktopFileName(desktopFileName);
@@ -13,4 +30,18 @@ Toolkit::~Toolkit() = default;
 
 QStringList Toolkit::Arguments() const {
     return QApplication::arguments().mid(1);
+}
+
+QString Toolkit::DisplayName() const {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb")) {
+        QString display = displayOption_.isEmpty() ? qEnvironmentVariable("DISPLAY") : displayOption_;
+        // ":1" and ":1.0" are the same X server.
+        display.remove(QRegularExpression(QStringLiteral("\\.\\d+$")));
+        return display;
+    }
+    if (platform == QLatin1String("wayland")) {
+        return qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    }
+    return platform;
 }

@@ -19,6 +19,11 @@ public:
     // The command-line arguments the toolkit has not taken for itself, without the program's name.
     QStringList Arguments() const;
 
+    // The display the windows appear on: the X display (":1", without a
+    // screen number), the Wayland display, or the platform's name for others.
+    QString DisplayName() const;
+
 private:
+    QString displayOption_;  // -display, which Qt takes before anyone can read it
     std::unique_ptr<QApplication> app_;
 };
