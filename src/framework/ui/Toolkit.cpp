@@ -7,6 +7,16 @@
 
 namespace {
 
+// The index of the first "--", argc when there is none.
+int OptionsEnd(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) {
+            return i;
+        }
+    }
+    return argc;
+}
+
 // The value of Qt's -display (or --display) option among the first argc arguments.
 QString DisplayOption(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; ++i) {
@@ -19,18 +29,15 @@ QString DisplayOption(int argc, char** argv) {
 
 }  // namespace
 
-Toolkit::Toolkit(int& argc, char** argv, const QString& applicationName, const QString& desktopFileName)
-    : displayOption_(DisplayOption(argc, argv)), app_(std::make_unique<QApplication>(argc, argv)) {
+Toolkit::Toolkit(int argc, char** argv, const QString& applicationName, const QString& desktopFileName)
+    : qtArgc_(OptionsEnd(argc, argv)), displayOption_(DisplayOption(qtArgc_, argv)) {
+    app_ = std::make_unique<QApplication>(qtArgc_, argv);
     QApplication::setApplicationName(applicationName);
     QApplication::setApplicationDisplayName(applicationName);
     QGuiApplication::setDesktopFileName(desktopFileName);
 }
 
 Toolkit::~Toolkit() = default;
-
-QStringList Toolkit::Arguments() const {
-    return QApplication::arguments().mid(1);
-}
 
 QString Toolkit::DisplayName() const {
     const QString platform = QGuiApplication::platformName();
