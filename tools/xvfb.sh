@@ -2,6 +2,14 @@
 # tests, the screenshot): a temporary folder, the server, a private home, waiting for windows.
 # shellcheck shell=bash
 
+# need_tools TOOL...: ends the script when a tool it needs is missing.
+need_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
+  done
+}
+
 # make_work_dir: a new temporary folder in $work; on exit the program ($app_pid), the
 # servers and window managers started here ($server_pids) and the folder are removed.
 make_work_dir() {

@@ -3,16 +3,13 @@
 // for the running program in a folder others can write.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <grp.h>
 #include <poll.h>
@@ -27,20 +24,11 @@
 #include <functional>
 
 #include "app/SingleInstance.h"
+#include "support/UiDriver.h"
 
 namespace {
 
 constexpr uid_t kNobody = 65534;
-
-bool WaitUntil(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return done();
-}
 
 QByteArray Native(const QString& path) {
     return QFile::encodeName(path);
@@ -94,7 +82,7 @@ public:
     // The next byte the child reports, running the test's events meanwhile; 0 when none.
     char Next(int ms = 5000) {
         char c = 0;
-        WaitUntil([&] { return Readable(report_, 0); }, ms);
+        UiDriver::RunEventsUntil([&] { return Readable(report_, 0); }, ms);
         if (Readable(report_, 0) && ::read(report_, &c, 1) != 1)
             c = 0;
         return c;
@@ -178,7 +166,7 @@ TEST_F(HandOverStrangers, AnotherUsersRequestOpensNothing) {
     });
 
     EXPECT_EQ(client.Next(), 'h') << "the request of another user was taken";
-    WaitUntil([] { return false; }, 500);
+    UiDriver::RunEventsUntil([] { return false; }, 500);
     EXPECT_TRUE(delivered.empty());
 }
 
@@ -221,7 +209,8 @@ TEST(HandOverFolder, WithoutARuntimeFolderTheSharedTempFolderIsNeverUsed) {
 
     const QString own = home + "/.cache/brimel";
     const QString socket = own + "/brimel-offscreen.socket";
-    EXPECT_TRUE(WaitUntil([&] { return QFileInfo::exists(socket); }, 20000)) << "the program does not listen";
+    EXPECT_TRUE(UiDriver::RunEventsUntil([&] { return QFileInfo::exists(socket); }, 20000))
+        << "the program does not listen";
     EXPECT_EQ(connections, 0) << "a launch went to the shared temporary folder";
     struct stat info {};
     ASSERT_EQ(::lstat(Native(own).constData(), &info), 0);

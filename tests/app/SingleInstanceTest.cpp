@@ -4,13 +4,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 
 #include <sys/socket.h>
@@ -29,13 +27,7 @@ namespace {
 
 // Runs events until done() holds or the time is up; returns done().
 bool WaitUntil(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(1);
-    }
-    return done();
+    return UiDriver::RunEventsUntil(done, ms);
 }
 
 // The running program (its App and the server) and a later launch (a client),

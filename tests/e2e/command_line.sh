@@ -7,9 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tools/xvfb.sh
 source "$here/../../tools/xvfb.sh"
 
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
-done
+need_tools Xvfb xdotool
 
 make_work_dir
 

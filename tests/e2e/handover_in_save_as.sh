@@ -10,9 +10,7 @@ fixture="$here/../data/current-2-entries.brimel"   # password "fixture"
 # shellcheck source=tools/xvfb.sh
 source "$here/../../tools/xvfb.sh"
 
-for tool in Xvfb xdotool openbox xprop; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
-done
+need_tools Xvfb xdotool openbox xprop
 
 make_work_dir
 start_xvfb 91 140 || { echo "no free X display"; exit 1; }
