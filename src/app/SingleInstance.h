@@ -9,11 +9,11 @@
 class QLocalServer;
 class QLocalSocket;
 
-// One running program per user and display. A later launch hands its files (or, without
-// files, the wish for a new untitled window) to the running program over a
-// local socket and ends; the running program delivers each request once no
-// question is waiting for an answer (see ModalScope), one request at a time.
-// Both ends hang up on a program that runs as another user.
+// One running program per user and display. A later launch hands its files
+// (or, without files, the wish for a new untitled window) to the running
+// program over a local socket and ends; the running program delivers each
+// request once no question is waiting for an answer (see ModalScope), one
+// request at a time. Both ends hang up on a program of another user.
 class SingleInstance {
 public:
     enum class HandOverResult {

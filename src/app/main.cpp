@@ -26,7 +26,9 @@ void Print(const QString& text, std::FILE* stream) {
 
 int main(int argc, char** argv) {
     // Before any password is typed: no core file may ever hold one.
-    CoreDumps::Disable();
+    if (!CoreDumps::Disable()) {
+        Print(QStringLiteral("brimel: core dumps could not be turned off.\n"), stderr);
+    }
 
     // Read before the toolkit starts, so that help, version and a mistyped
     // option are answered without a display.
