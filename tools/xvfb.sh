@@ -2,31 +2,41 @@
 # tests, the screenshot): a temporary folder, the server, a private home, waiting for windows.
 # shellcheck shell=bash
 
+# need_tools TOOL...: ends the script when a tool it needs is missing.
+need_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
+  done
+}
+
 # make_work_dir: a new temporary folder in $work; on exit the program ($app_pid), the
-# server ($server_pid) and the folder are removed.
+# servers and window managers started here ($server_pids) and the folder are removed.
 make_work_dir() {
   work=$(mktemp -d)
-  server_pid=""
+  server_pids=()
   app_pid=""
   trap remove_work_dir EXIT
 }
 
 remove_work_dir() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
+  local pid
+  for pid in "${server_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 
 # start_xvfb FIRST LAST: starts Xvfb on the first free display from :FIRST to :LAST, exports
-# DISPLAY and waits (up to 5 s) until the server answers. Fails when no display is free.
+# DISPLAY and waits (up to 5 s) until the server answers. Fails when no display is free. Called
+# again, it starts one more server and DISPLAY names the new one.
 start_xvfb() {
   local display="" n
   for n in $(seq "$1" "$2"); do
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
   done
   [ -n "$display" ] || return 1
-  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  server_pid=$!
+  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb${display#:}.log" 2>&1 &
+  server_pids+=("$!")
   export DISPLAY=$display
   for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 }
@@ -50,4 +60,60 @@ wait_window() {
     sleep 0.1
   done
   return 1
+}
+
+# start_window_manager: openbox on $DISPLAY, so that windows are placed, raised and given the
+# focus as on a desktop; waits (up to 5 s) until it manages the screen.
+start_window_manager() {
+  openbox --sm-disable >"$work/openbox${DISPLAY#:}.log" 2>&1 &
+  server_pids+=("$!")
+  for _ in $(seq 1 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# fail MESSAGE: ends the test with MESSAGE and the titles of the windows shown on $DISPLAY.
+fail() {
+  echo "FAIL: $*"
+  xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed "s/^/  window on $DISPLAY: /"
+  exit 1
+}
+
+# focus WIN: gives the window the keyboard focus (through the window manager when one runs).
+focus() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.3
+}
+
+# answer_dialog REGEX TEXT...: in the first window whose title matches, types each TEXT with
+# Tab between them, then Return.
+answer_dialog() {
+  local win text first=1
+  win=$(wait_window "$1") || fail "no window '$1' appeared"
+  shift
+  focus "$win"
+  for text in "$@"; do
+    [ "$first" -eq 1 ] || xdotool key Tab
+    first=0
+    xdotool type --delay 20 "$text"
+  done
+  xdotool key Return
+}
+
+# quit_and_wait WIN [PID]: Ctrl+Q in the window, then waits up to 10 s for the program (PID, by
+# default $app_pid) to end; fails unless it ends with status 0.
+quit_and_wait() {
+  local pid=${2:-$app_pid} status=0
+  focus "$1"
+  xdotool key ctrl+q
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end after Quit"
+  wait "$pid" || status=$?
+  [ "$pid" = "$app_pid" ] && app_pid=""
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }

@@ -44,8 +44,11 @@ int AppStartup::Main(const QStringList& files, const QString& socketName) {
         return 0;
     }
     Startup();
-    // A program that does not answer keeps its socket; this one then runs on
-    // its own rather than leave the files unopened.
+    // A program that does not answer, or one of another user, keeps its
+    // socket; this one then runs on its own rather than leave the files unopened.
+    if (handOver == SingleInstance::HandOverResult::Stranger) {
+        qWarning("Brimel: a program of another user listens on %s; it was told nothing.", qPrintable(socketName));
+    }
     if (handOver == SingleInstance::HandOverResult::NoServer && !instance.Listen(DeliverHandedOver)) {
         qWarning("Brimel: later launches cannot reach this one: %s", qPrintable(instance.ServerError()));
     }

@@ -1,7 +1,8 @@
 #include "app/SingleInstance.h"
 
+#include "app/SocketFolder.h"
 #include "framework/core/FolderItem.h"
-#include "framework/ui/Window.h"
+#include "framework/ui/ModalScope.h"
 
 #include <QDataStream>
 #include <QEventLoop>
@@ -10,8 +11,11 @@
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QUrl>
+#include <QVariant>
 #include <QtEndian>
 
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -24,13 +28,12 @@ constexpr quint32 kMaxMessage = 1u << 20;
 constexpr int kRetryMs = 200;
 const char* const kBufferProperty = "brimelBuffer";
 
-bool AnyModalWindow() {
-    for (Window* window : Window::All()) {
-        if (window->IsModal()) {
-            return true;
-        }
-    }
-    return false;
+// Whether the program at the other end of a connection runs as this user.
+bool PeerIsThisUser(const QLocalSocket& socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::getuid();
 }
 
 }  // namespace
@@ -43,12 +46,15 @@ SingleInstance::~SingleInstance() {
     }
 }
 
-QString SingleInstance::DefaultSocketName() {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty()) {
-        return runtime + QStringLiteral("/brimel.socket");
+QString SingleInstance::DefaultSocketName(const QString& display) {
+    const QString folder = SocketFolder::Find(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                                              QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+    if (folder.isEmpty()) {
+        return QString();
     }
-    return QStringLiteral("brimel-%1").arg(static_cast<qulonglong>(getuid()));
+    // One socket per display: a launch on another desktop opens its window there.
+    const QString key = QString::fromLatin1(QUrl::toPercentEncoding(display));
+    return folder + QStringLiteral("/brimel-%1.socket").arg(key);
 }
 
 QByteArray SingleInstance::Encode(const QStringList& files) {
@@ -89,6 +95,9 @@ bool SingleInstance::Decode(QByteArray& buffer, QStringList* files, bool* bad) {
 }
 
 SingleInstance::HandOverResult SingleInstance::HandOver(const QStringList& files, int timeoutMs) {
+    if (name_.isEmpty()) {
+        return HandOverResult::NoServer;
+    }
     QStringList absolute;
     for (const QString& file : files) {
         absolute << FolderItem(file).NativePath();
@@ -97,9 +106,17 @@ SingleInstance::HandOverResult SingleInstance::HandOver(const QStringList& files
     QLocalSocket socket;
     QEventLoop loop;
     bool connected = false;
+    bool stranger = false;
     bool acknowledged = false;
     QObject::connect(&socket, &QLocalSocket::connected, &loop, [&] {
         connected = true;
+        // The request names the user's documents: told to this user's program only.
+        stranger = !PeerIsThisUser(socket);
+        if (stranger) {
+            socket.abort();
+            loop.quit();
+            return;
+        }
         socket.write(Encode(absolute));
     });
     QObject::connect(&socket, &QLocalSocket::readyRead, &loop, [&] {
@@ -113,13 +130,16 @@ SingleInstance::HandOverResult SingleInstance::HandOver(const QStringList& files
     QTimer::singleShot(timeoutMs, &loop, [&] { loop.quit(); });
 
     socket.connectToServer(name_);
-    if (socket.state() != QLocalSocket::UnconnectedState) {
+    if (socket.state() != QLocalSocket::UnconnectedState && !stranger) {
         loop.exec();
     }
     if (acknowledged) {
         return HandOverResult::Delivered;
     }
     socket.abort();
+    if (stranger) {
+        return HandOverResult::Stranger;
+    }
     return connected ? HandOverResult::NoAnswer : HandOverResult::NoServer;
 }
 
@@ -127,6 +147,10 @@ bool SingleInstance::Listen(Request onRequest) {
     // Listening with access options replaces whatever file has the name, a
     // live socket too, so only a socket nobody answers on is let go: one left
     // by a program that ended without removing it.
+    if (name_.isEmpty()) {
+        serverError_ = QStringLiteral("There is no folder only this user can enter to hold its socket.");
+        return false;
+    }
     if (SomeoneListens(name_)) {
         serverError_ = QStringLiteral("Another program listens on %1.").arg(name_);
         return false;
@@ -159,6 +183,11 @@ bool SingleInstance::Listening() const {
 
 void SingleInstance::Accept() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        if (!PeerIsThisUser(*socket)) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] { Receive(socket); });
         QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         if (socket->bytesAvailable() > 0) {
@@ -197,9 +226,10 @@ void SingleInstance::Deliver() {
     if (delivering_ || pending_.empty()) {
         return;
     }
-    // A dialog waiting for the user must be answered before anything else
-    // asks, or the answers would reach the wrong question.
-    if (AnyModalWindow()) {
+    // A question on screen, the program's own or a file dialog or message box
+    // of the desktop, must be answered before anything else asks, or the
+    // answers would reach the wrong question.
+    if (ModalScope::Active()) {
         deliveryScheduled_ = true;
         QTimer::singleShot(kRetryMs, server_.get(), [this] { Deliver(); });
         return;

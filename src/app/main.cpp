@@ -1,10 +1,51 @@
-// The process's entry: makes the toolkit, then runs the program on the files it was given.
+// The process's entry: reads the command line, makes the toolkit, then runs
+// the program on the documents it was given.
 #include "app/AppStartup.h"
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
+#include "framework/core/CoreDumps.h"
 #include "framework/ui/Toolkit.h"
 
+#include <cstdio>
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+void Print(const QString& text, std::FILE* stream) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // Before any password is typed: no core file may ever hold one.
+    if (!CoreDumps::Disable()) {
+        Print(QStringLiteral("brimel: core dumps could not be turned off.\n"), stderr);
+    }
+
+    // Read before the toolkit starts, so that help, version and a mistyped
+    // option are answered without a display.
+    const CommandLine line(ArgumentsOf(argc, argv));
+    switch (line.Requested()) {
+        case CommandLine::Request::ShowUsage:
+            Print(CommandLine::Usage(), stdout);
+            return 0;
+        case CommandLine::Request::ShowVersion:
+            Print(CommandLine::Version(), stdout);
+            return 0;
+        case CommandLine::Request::UsageError:
+            Print(line.Error(), stderr);
+            return 2;
+        case CommandLine::Request::OpenDocuments:
+            break;
+    }
     Toolkit toolkit(argc, argv, QStringLiteral("Brimel"), QStringLiteral("brimel"));
-    // Every argument the toolkit has not taken names a document.
-    return AppStartup::Main(toolkit.Arguments(), SingleInstance::DefaultSocketName());
+    return AppStartup::Main(line.Documents(), SingleInstance::DefaultSocketName(toolkit.DisplayName()));
 }

@@ -147,6 +147,9 @@ public:
     bool _FileClose_Action();
 
 private:
+    // The password gate of Save As and Export: asks for the window's password;
+    // true when the user typed it, "Wrong Password!" when not.
+    bool PasswordGate();
     // Writes the entries to file under password; on failure says why.
     bool WriteDocument(const FolderItem& file, const QString& password);
     // Whether every cell can be stored; else says which one cannot.

@@ -1,6 +1,5 @@
 #include "document/MainWindow.h"
 
-#include "dialogs/Password.h"
 #include "document/EntryEncoding.h"
 #include "document/SaveMessages.h"
 #include "framework/core/BinaryStream.h"
@@ -8,7 +7,6 @@
 #include "framework/core/RegEx.h"
 #include "framework/ui/DesktopServices.h"
 #include "framework/ui/Listbox.h"
-#include "framework/ui/TextField.h"
 
 #include <QFile>
 
@@ -19,19 +17,9 @@ constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDe
 }  // namespace
 
 bool MainWindow::_FileExport_Action() {
-    if (key.isEmpty()) {
+    // A document that never had a password exports without asking.
+    if (key.isEmpty() || PasswordGate())
         ExportFile(Title(), true);
-        return false;
-    }
-    Password& dialog = Password::Instance();
-    dialog.ShowModal();
-    if (dialog.ButtonPressed == QLatin1String("yes")) {
-        if (dialog.EditField1().Text() == key)
-            ExportFile(Title(), true);
-        else
-            MsgBox(QStringLiteral("Wrong Password!"));
-    }
-    dialog.Close();
     return false;
 }
 

@@ -16,24 +16,25 @@ bool MainWindow::_FileSave_Action() {
 }
 
 bool MainWindow::_FileSaveAs_Action() {
-    if (key.isEmpty()) {
+    // A window without a password asks for none before its new one.
+    if (key.isEmpty() || PasswordGate()) {
         getNewKey = true;
         SaveFile(Title(), true);
-        return false;
     }
+    return false;
+}
+
+bool MainWindow::PasswordGate() {
     Password& dialog = Password::Instance();
     dialog.ShowModal();
-    if (dialog.ButtonPressed == QLatin1String("yes")) {
-        if (dialog.EditField1().Text() == key) {
-            getNewKey = true;
-            SaveFile(Title(), true);
-        } else {
-            MsgBox(QStringLiteral("Wrong Password!"));
-        }
-    }
-    // Only now: the dialog stays open, hidden, while the save runs.
+    const bool answered = dialog.ButtonPressed == QLatin1String("yes");
+    const bool right = answered && dialog.EditField1().Text() == key;
+    // Closed before the command goes on: a dialog kept open, hidden, through
+    // the save's own dialogs could be handed to another question meanwhile.
     dialog.Close();
-    return false;
+    if (answered && !right)
+        MsgBox(QStringLiteral("Wrong Password!"));
+    return right;
 }
 
 bool MainWindow::SaveFile(const QString& name, bool forceDialog) {

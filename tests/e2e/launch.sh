@@ -8,40 +8,11 @@ fixture="$here/../data/current-2-entries.brimel"   # password "fixture"
 # shellcheck source=tools/xvfb.sh
 source "$here/../../tools/xvfb.sh"
 
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
-done
+need_tools Xvfb xdotool
 
 make_work_dir
 start_xvfb 91 140 || { echo "no free X display"; exit 1; }
 use_private_home
-
-fail() { echo "FAIL: $*"; xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  window: /'; exit 1; }
-
-answer_password() {
-  local dialog
-  dialog=$(wait_window '^Brimel$') || fail "the password dialog did not appear"
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-  sleep 0.3
-  xdotool type --delay 20 "$1"
-  xdotool key Return
-}
-
-quit_and_wait() {
-  local win=$1
-  xdotool windowfocus --sync "$win" 2>/dev/null || true
-  sleep 0.3
-  xdotool key ctrl+q
-  local status=0
-  for _ in $(seq 1 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$app_pid" 2>/dev/null && fail "the program did not end after Quit"
-  wait "$app_pid" || status=$?
-  app_pid=""
-  [ "$status" -eq 0 ] || fail "the program ended with status $status"
-}
 
 # 1. No document: the window untitled1 appears; Quit ends the program with status 0.
 "$brimel" >"$work/run1.log" 2>&1 &
@@ -56,14 +27,14 @@ cp "$fixture" "$work/first.brimel"
 cp "$fixture" "$work/second.brimel"
 "$brimel" "$work/first.brimel" >"$work/run2.log" 2>&1 &
 app_pid=$!
-answer_password fixture
+answer_dialog '^Brimel$' fixture
 win=$(wait_window '^first\.brimel') || fail "first.brimel did not open"
 echo "ok: first.brimel opened with its password"
 xdotool search --onlyvisible --name '^untitled' >/dev/null 2>&1 && fail "an untitled window was made beside the document"
 
 # 3. A second launch hands its document to the running program and ends.
 timeout 20 "$brimel" "$work/second.brimel" >"$work/run3.log" 2>&1 || fail "the second launch did not end cleanly"
-answer_password fixture
+answer_dialog '^Brimel$' fixture
 wait_window '^second\.brimel' >/dev/null || fail "second.brimel did not open in the running program"
 kill -0 "$app_pid" 2>/dev/null || fail "the first program is gone"
 echo "ok: the second launch handed second.brimel to the running program"

@@ -6,10 +6,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
+#include <QThread>
 #include <QToolBar>
 #include <QToolButton>
 #include <deque>
@@ -180,4 +182,14 @@ void UiDriver::ProcessEvents() {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
+}
+
+bool UiDriver::RunEventsUntil(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(1);
+    }
+    return done();
 }

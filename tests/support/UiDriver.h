@@ -44,6 +44,8 @@ public:
     static void ClearAnswers();
     // Lets queued events (zero timers, deferred deletes) run.
     static void ProcessEvents();
+    // Runs events (timers, sockets) until done() holds or ms have passed; returns done().
+    static bool RunEventsUntil(const std::function<bool()>& done, int ms);
 
 private:
     static QWidget* KeyTarget(Window& window);

@@ -1,6 +1,7 @@
 #include "framework/ui/DesktopServices.h"
 
 #include "framework/ui/DesktopServicesQt.h"
+#include "framework/ui/ModalScope.h"
 
 const char* const DesktopServices::kPasswordHintType = "x-kde-passwordManagerHint";
 const char* const DesktopServices::kPasswordHintValue = "secret";
@@ -31,14 +32,17 @@ std::unique_ptr<DesktopServices> DesktopServices::Set(std::unique_ptr<DesktopSer
 }
 
 void MsgBox(const QString& message) {
+    ModalScope asking;
     DesktopServices::Get().MsgBox(message);
 }
 
 std::optional<FolderItem> GetOpenFolderItem(const QString& filter) {
+    ModalScope asking;
     return DesktopServices::Get().GetOpenFolderItem(filter);
 }
 
 std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) {
+    ModalScope asking;
     return DesktopServices::Get().GetSaveFolderItem(filter, proposedName);
 }
 

@@ -1,5 +1,7 @@
 #include "framework/ui/DesktopServicesQt.h"
 
+#include "framework/ui/Window.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -20,6 +22,18 @@ QScreen* ScreenAt(int index) {
     return index > 0 && index < screens.size() ? screens.at(index) : nullptr;
 }
 
+// The window a dialog of the desktop is shown over. Not a hidden one: the
+// active window can still be a dialog the program has just closed, which is
+// deleted while the new dialog is up and would take that dialog with it.
+QWidget* DialogParent() {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible()) {
+        return active;
+    }
+    Window* front = Window::Frontmost();
+    return front ? front->Widget() : nullptr;
+}
+
 std::optional<FolderItem> ChosenFile(const QString& path) {
     if (path.isEmpty()) {
         return std::nullopt;
@@ -31,18 +45,18 @@ std::optional<FolderItem> ChosenFile(const QString& path) {
 
 void DesktopServicesQt::MsgBox(const QString& message) {
     QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), message, QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    DialogParent());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
 std::optional<FolderItem> DesktopServicesQt::GetOpenFolderItem(const QString& filter) {
-    return ChosenFile(QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter));
+    return ChosenFile(QFileDialog::getOpenFileName(DialogParent(), QString(), QString(), filter));
 }
 
 std::optional<FolderItem> DesktopServicesQt::GetSaveFolderItem(const QString& filter, const QString& proposedName) {
     // Qt's save dialog asks before it lets the user pick an existing file.
-    return ChosenFile(QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), proposedName, filter));
+    return ChosenFile(QFileDialog::getSaveFileName(DialogParent(), QString(), proposedName, filter));
 }
 
 void DesktopServicesQt::ShowURL(const QString& url) {

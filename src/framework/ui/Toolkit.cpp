@@ -1,9 +1,37 @@
 #include "Toolkit.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 
-Toolkit::Toolkit(int& argc, char** argv, const QString& applicationName, const QString& desktopFileName)
-    : app_(std::make_unique<QApplication>(argc, argv)) {
+#include <cstring>
+
+namespace {
+
+// The index of the first "--", argc when there is none.
+int OptionsEnd(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) {
+            return i;
+        }
+    }
+    return argc;
+}
+
+// The value of Qt's -display (or --display) option among the first argc arguments.
+QString DisplayOption(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-display") == 0 || std::strcmp(argv[i], "--display") == 0) {
+            return QString::fromLocal8Bit(argv[i + 1]);
+        }
+    }
+    return QString();
+}
+
+}  // namespace
+
+Toolkit::Toolkit(int argc, char** argv, const QString& applicationName, const QString& desktopFileName)
+    : qtArgc_(OptionsEnd(argc, argv)), displayOption_(DisplayOption(qtArgc_, argv)) {
+    app_ = std::make_unique<QApplication>(qtArgc_, argv);
     QApplication::setApplicationName(applicationName);
     QApplication::setApplicationDisplayName(applicationName);
     QGuiApplication::setDesktopFileName(desktopFileName);
@@ -11,6 +39,16 @@ Toolkit::Toolkit(int& argc, char** argv, const QString& applicationName, const Q
 
 Toolkit::~Toolkit() = default;
 
-QStringList Toolkit::Arguments() const {
-    return QApplication::arguments().mid(1);
+QString Toolkit::DisplayName() const {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb")) {
+        QString display = displayOption_.isEmpty() ? qEnvironmentVariable("DISPLAY") : displayOption_;
+        // ":1" and ":1.0" are the same X server.
+        display.remove(QRegularExpression(QStringLiteral("\\.\\d+$")));
+        return display;
+    }
+    if (platform == QLatin1String("wayland")) {
+        return qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    }
+    return platform;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <memory>
 
 class QApplication;
@@ -10,15 +9,20 @@ class QApplication;
 // window, kept until the program ends.
 class Toolkit {
 public:
-    // argc and argv must outlive the toolkit (Qt keeps them).
-    Toolkit(int& argc, char** argv, const QString& applicationName, const QString& desktopFileName);
+    // argv must outlive the toolkit (Qt keeps it). The toolkit takes its own
+    // options (-platform, -display, -style ...) out of the arguments before a
+    // "--", never after it.
+    Toolkit(int argc, char** argv, const QString& applicationName, const QString& desktopFileName);
     ~Toolkit();
     Toolkit(const Toolkit&) = delete;
     Toolkit& operator=(const Toolkit&) = delete;
 
-    // The command-line arguments the toolkit has not taken for itself, without the program's name.
-    QStringList Arguments() const;
+    // The display the windows appear on: the X display (":1", without a
+    // screen number), the Wayland display, or the platform's name for others.
+    QString DisplayName() const;
 
 private:
+    int qtArgc_;             // the arguments before "--", which Qt may take from
+    QString displayOption_;  // -display, which Qt takes before anyone can read it
     std::unique_ptr<QApplication> app_;
 };

@@ -16,6 +16,7 @@
 #include "GroupBox.h"
 #include "Label.h"
 #include "Listbox.h"
+#include "ModalScope.h"
 #include "PushButton.h"
 #include "RadioButton.h"
 #include "RoundRectangle.h"
@@ -499,6 +500,7 @@ void Window::ShowModal() {
     Show();
     if (!self || closed_ || !Visible())
         return;
+    ModalScope asking;
     QEventLoop loop;
     modalLoop_ = &loop;
     if (ModalHook()) {
