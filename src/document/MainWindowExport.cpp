@@ -24,7 +24,7 @@ bool MainWindow::_FileExport_Action() {
         return false;
     }
     Password& dialog = Password::Instance();
-    dialog.ShowModal();
+    dialog.ShowModal(this);
     if (dialog.ButtonPressed == QLatin1String("yes")) {
         if (dialog.EditField1().Text() == key)
             ExportFile(Title(), true);

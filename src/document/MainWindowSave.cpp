@@ -22,7 +22,7 @@ bool MainWindow::_FileSaveAs_Action() {
         return false;
     }
     Password& dialog = Password::Instance();
-    dialog.ShowModal();
+    dialog.ShowModal(this);
     if (dialog.ButtonPressed == QLatin1String("yes")) {
         if (dialog.EditField1().Text() == key) {
             getNewKey = true;
@@ -53,7 +53,7 @@ bool MainWindow::SaveFile(const QString& name, bool forceDialog) {
         }
         if (key.isEmpty() || getNewKey) {
             Password2& dialog = Password2::Instance();
-            dialog.ShowModal();
+            dialog.ShowModal(this);
             if (dialog.ButtonPressed == QLatin1String("Enter"))
                 targetKey = dialog.EditField1().Text();
             else
