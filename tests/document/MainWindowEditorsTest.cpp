@@ -1,6 +1,11 @@
 #include "MainWindowFixture.h"
 
+#include <algorithm>
+#include <ostream>
+
+#include "dialogs/DeleteEntry.h"
 #include "framework/ui/BevelButton.h"
+#include "framework/ui/PushButton.h"
 #include "framework/ui/Label.h"
 
 namespace {
@@ -40,6 +45,86 @@ TEST_F(MainWindowTest, ClickOnTheListsFreeAreaShowsTheFirstEntry) {
     EXPECT_EQ(w.ListBox1().SelCount(), 1);
     EXPECT_EQ(Shown(w), (EntryRow{"a", "url a", "user a", "pw a", "notes a"}));
     EXPECT_FALSE(w.TextHasChanged);
+}
+
+// A click on the list while a title is being edited ends the edit, which
+// sorts the entries, and selects the entry that was under the pointer,
+// wherever the sort took it; a Delete next removes that entry.
+struct ClickAfterRename {
+    const char* name;
+    QStringList titles;  // in order
+    int renamed;
+    const char* newTitle;
+    int clicked;  // the row clicked, as the list showed it
+};
+
+QStringList Numbered(int count) {
+    QStringList titles;
+    for (int i = 0; i < count; ++i)
+        titles << QString("t%1").arg(i, 4, 10, QChar(u'0'));
+    return titles;
+}
+
+const ClickAfterRename kClicks[] = {
+    {"FirstRenamedPastTheOthers", {"a", "b", "c", "d"}, 0, "z", 1},
+    {"LastRenamedToTheTop", {"Bank", "Mail", "Shop", "Zoo"}, 3, "Art", 2},
+    {"TheEditedEntryItself", {"a", "b", "c", "d"}, 0, "z", 0},
+    {"TitleThatStaysInPlace", {"a", "b", "c", "d"}, 1, "bb", 2},
+    {"200Entries", Numbered(200), 0, "u", 150},
+    {"6000Entries", Numbered(6000), 5999, "a", 10},
+};
+
+void PrintTo(const ClickAfterRename& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MainWindowClickAfterRename : public MainWindowTest, public testing::WithParamInterface<ClickAfterRename> {};
+
+TEST_P(MainWindowClickAfterRename, SelectsTheEntryUnderThePointer) {
+    const ClickAfterRename& c = GetParam();
+    MainWindow& w = OpenTitles(c.titles);
+    UiDriver::ClickRow(w.ListBox1(), c.renamed);
+    TextField& title = w.EditField1();
+    UiDriver::Click(title);
+    title.SetSelStart(0);
+    title.SetSelLength(int(title.Text().size()));
+    UiDriver::Type(title, c.newTitle);
+    const QString clicked = c.clicked == c.renamed ? QString(c.newTitle) : c.titles[c.clicked];
+    const QString clickedUser = "user " + c.titles[c.clicked];
+    ASSERT_EQ(w.ListBox1().List(c.clicked), clicked);
+
+    UiDriver::ClickRow(w.ListBox1(), c.clicked);
+    const QStringList sorted = Titles(w);
+    EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
+    ASSERT_GE(w.ListBox1().ListIndex(), 0);
+    EXPECT_EQ(sorted[w.ListBox1().ListIndex()], clicked);
+    EXPECT_EQ(w.EditField1().Text(), clicked);
+    EXPECT_EQ(w.EditField3().Text(), clickedUser);
+
+    UiDriver::AnswerNextModal([](Window& dialog) { static_cast<DeleteEntry&>(dialog).PushButton2().Push(); });
+    w.ToolbarItem3().Push();
+    EXPECT_EQ(w.entry, c.titles.size() - 1);
+    EXPECT_FALSE(Titles(w).contains(clicked));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MainWindowClickAfterRename, testing::ValuesIn(kClicks),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The keyboard's way to the list after an edit: Shift+Tab ends the edit and
+// type-to-search then selects the entry typed.
+TEST_F(MainWindowTest, TypeToSearchAfterATitleEditSelectsTheEntryTyped) {
+    MainWindow& w = OpenTitles({"a", "b", "c", "d"});
+    UiDriver::Click(w.EditField1());
+    w.EditField1().SetSelStart(0);
+    w.EditField1().SetSelLength(1);
+    UiDriver::Type(w.EditField1(), "z");
+    UiDriver::PressKey(w, Qt::Key_Backtab);
+    ASSERT_EQ(w.FocusControl(), &w.EditField6());
+    EXPECT_EQ(Titles(w), (QStringList{"b", "c", "d", "z"}));
+    EXPECT_EQ(w.ListBox1().ListIndex(), 3);
+    UiDriver::Type(w.EditField6(), "c");
+    EXPECT_EQ(w.ListBox1().ListIndex(), 1);
+    EXPECT_EQ(Shown(w), (EntryRow{"c", "url c", "user c", "pw c", "notes c"}));
 }
 
 struct FieldCase {
