@@ -1,11 +1,17 @@
 #include "MainWindowFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 #include <ostream>
 
 #include "dialogs/DeleteEntry.h"
 #include "framework/ui/BevelButton.h"
 #include "framework/ui/PushButton.h"
+#include "support/InputEvents.h"
 #include "framework/ui/Label.h"
 
 namespace {
@@ -240,6 +246,77 @@ TEST_F(MainWindowTest, OverlongNotesAreCutWithOneMessage) {
     EXPECT_EQ(w.StaticText6().Text(), "Notes (0 characters left)");
     EXPECT_TRUE(w.Modified());
 }
+
+// A note as the file gave it (a no-break space, both kinds of line break, a
+// tab) is stored back exactly, with only what the user typed added.
+TEST_F(MainWindowTest, TypingInTheNotesKeepsEveryOtherCharacterAsItWas) {
+    const QString note = QString("PIN\u00a01234\rline\nnext\tcol\r\nend");
+    MainWindow& w = Open({{"Bank", "", "", "", note}});
+    TextArea& notes = w.EditField5();
+    UiDriver::Click(notes);
+    static_cast<QPlainTextEdit*>(notes.Widget())->moveCursor(QTextCursor::End);
+    UiDriver::Type(notes, "!");
+    EXPECT_EQ(w.myArray[0][4], note + "!");
+    EXPECT_TRUE(w.TextHasChanged);
+    UiDriver::PressKey(w, Qt::Key_Backspace, "\b");
+    EXPECT_EQ(w.myArray[0][4], note);
+}
+
+// However long the paste, the notes editor never holds more than the note can
+// keep and one character: the message comes at once, and the note keeps its
+// first 255 characters.
+struct NotesPaste {
+    const char* name;
+    QString note;
+    int at;  // where the cursor stands in the note
+    int pasted;
+};
+
+void PrintTo(const NotesPaste& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const NotesPaste kPastes[] = {
+    {"300IntoAnEmptyNote", "", 0, 300},
+    {"20KBIntoTheMiddle", "head tail", 5, 20 * 1024},
+    {"1MBOnOneLine", "x", 1, 1 << 20},
+    {"1MBIntoAFullNote", QString(255, QChar(u'n')), 100, 1 << 20},
+};
+
+class MainWindowNotesPaste : public MainWindowTest, public testing::WithParamInterface<NotesPaste> {};
+
+TEST_P(MainWindowNotesPaste, IsCutBeforeTheEditorLaysItOut) {
+    const NotesPaste& c = GetParam();
+    MainWindow& w = Open({{"Bank", "", "", "", c.note}});
+    TextArea& notes = w.EditField5();
+    auto* edit = static_cast<QPlainTextEdit*>(notes.Widget());
+    QString pasted;
+    while (pasted.size() < c.pasted)
+        pasted += "0123456789";
+    pasted.truncate(c.pasted);
+    QApplication::clipboard()->setText(pasted);
+    int heldAtMessage = -1;
+    desktop_->onMsgBox = [&](const QString&) { heldAtMessage = edit->document()->characterCount(); };
+
+    UiDriver::Click(notes);
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(c.at);
+    edit->setTextCursor(cursor);
+    InputEvents::Key(edit, Qt::Key_V, QString(), Qt::ControlModifier);
+
+    const QString expected = (c.note.left(c.at) + pasted + c.note.mid(c.at)).left(MainWindow::kCellLimit);
+    EXPECT_EQ(desktop_->messages,
+              QStringList{"Text in Notes field too long! Only 255 Characters allowed. Text will be truncated."});
+    EXPECT_LE(heldAtMessage, 2 * (MainWindow::kCellLimit + 1));
+    EXPECT_EQ(notes.Text(), expected);
+    EXPECT_EQ(w.myArray[0][4], expected);
+    EXPECT_EQ(edit->document()->characterCount(), MainWindow::kCellLimit + 1);
+    EXPECT_EQ(w.StaticText6().Text(), "Notes (0 characters left)");
+    EXPECT_TRUE(w.Modified());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, MainWindowNotesPaste, testing::ValuesIn(kPastes),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, PasswordShownInClearUnderTheMouseOrWithTheFocus) {
     MainWindow& w = OpenTitles({"a"});
