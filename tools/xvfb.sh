@@ -2,17 +2,19 @@
 # tests, the screenshot): a temporary folder, the server, a private home, waiting for windows.
 # shellcheck shell=bash
 
-# make_work_dir: a new temporary folder in $work; on exit the program ($app_pid), the
-# server ($server_pid) and the folder are removed.
+# make_work_dir: a new temporary folder in $work; on exit the program ($app_pid), the window
+# manager ($wm_pid), the server ($server_pid) and the folder are removed.
 make_work_dir() {
   work=$(mktemp -d)
   server_pid=""
+  wm_pid=""
   app_pid=""
   trap remove_work_dir EXIT
 }
 
 remove_work_dir() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -29,6 +31,15 @@ start_xvfb() {
   server_pid=$!
   export DISPLAY=$display
   for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# start_window_manager: openbox on the server, so that windows get frames, placement and the
+# focus as on a desktop; waits (up to 5 s) until it manages the screen.
+start_window_manager() {
+  openbox >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0; sleep 0.1; done
+  return 1
 }
 
 # use_private_home: a home, temp and runtime folder inside $work, so the hand-over socket is

@@ -50,10 +50,20 @@ const EditCase kEdits[] = {
 class TextAreaEdits : public testing::TestWithParam<EditCase> {
 protected:
     void SetUp() override {
-        window = new TableWindow(HiddenSpec(), {{ControlKind::TextArea, "Notes", "", 10, 10, 300, 100, LockNone, 0,
-                                                 "", "", {}, Bind<TextArea>([this](TextArea& a) {
-                                                     a.TextChange = [this](TextArea&) { ++changes; };
-                                                 })}});
+        window = new TableWindow(
+            HiddenSpec(), {{ControlKind::TextArea,
+                            "Notes",
+                            "",
+                            10,
+                            10,
+                            300,
+                            100,
+                            LockNone,
+                            0,
+                            "",
+                            "",
+                            {},
+                            Bind<TextArea>([this](TextArea& a) { a.TextChange = [this](TextArea&) { ++changes; }; })}});
         notes = window->FindControl<TextArea>("Notes");
         edit = static_cast<QPlainTextEdit*>(notes->Widget());
         window->Show();
@@ -67,7 +77,7 @@ protected:
             int key;
             Qt::KeyboardModifiers modifiers;
         };
-        static const Key keys[] = {{'\r', Qt::Key_Return, Qt::NoModifier},   {'\n', Qt::Key_Return, Qt::ShiftModifier},
+        static const Key keys[] = {{'\r', Qt::Key_Return, Qt::NoModifier},    {'\n', Qt::Key_Return, Qt::ShiftModifier},
                                    {'\b', Qt::Key_Backspace, Qt::NoModifier}, {'\x7f', Qt::Key_Delete, Qt::NoModifier},
                                    {'\x16', Qt::Key_V, Qt::ControlModifier},  {'\x1a', Qt::Key_Z, Qt::ControlModifier}};
         for (const Key& k : keys) {
