@@ -38,8 +38,9 @@ public:
     void PushButton2_Action(PushButton& sender);
     void PushButton1_Action(PushButton& sender);
 
-    // The first focus goes to the default button (No), so that Space, which
-    // presses the focused button, never answers with a loss of data.
+    // Every showing starts with the focus on the default button (No), so
+    // that Space, which presses the focused button, never answers with a loss
+    // of data.
     void Event_Open() override;
 
     // A close while it asks (the window manager's) answers as No does.

@@ -40,8 +40,9 @@ public:
     void PushButton2_Action(PushButton& sender);
     void PushButton3_Action(PushButton& sender);
 
-    // The first focus goes to the default button (Save), so that Space, which
-    // presses the focused button, never answers with a loss of data.
+    // Every showing starts with the focus on the default button (Save), so
+    // that Space, which presses the focused button, never answers with a loss
+    // of data.
     void Event_Open() override;
 
     // A close while it asks (the window manager's) answers as Cancel does.

@@ -1,13 +1,20 @@
 #include "document/MainWindow.h"
 
+#include "framework/ui/GroupBox.h"
+
 MainWindow::MainWindow() : myArray(std::size_t(kInitialRows)) {
     Build(Layout(), CreateControls());
+    EnableEditors();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::SetWindowModified(Window& w, bool flag) {
     w.SetModified(flag);
+}
+
+void MainWindow::EnableEditors() {
+    GroupBox1().SetEnabled(entry > 0);
 }
 
 const QString& MainWindow::CellText(int row, EntryColumn col) const {

@@ -163,6 +163,9 @@ private:
     void EnsureRows(int rows);
     // Stores a text field's edit in the selected row.
     void StoreFieldEdit(TextField& field, EntryColumn col);
+    // The editors (and their buttons) take input only while the window holds
+    // an entry: with none, typed text would have no row to be stored in.
+    void EnableEditors();
     // Write protection of the five field editors.
     void SetEditorsReadOnly(bool readOnly);
     void ShowLock(bool locked);

@@ -15,6 +15,8 @@ void MainWindow::ListBox1_GotFocus(Listbox&) {
 }
 
 void MainWindow::ListBox1_Change(Listbox& sender) {
+    // The first entry of a window that had none arrives selected.
+    EnableEditors();
     if (sender.ListIndex() >= 0) {
         ReadFromArray(sender.ListIndex());
         return;

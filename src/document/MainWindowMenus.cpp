@@ -63,7 +63,7 @@ bool MainWindow::Event_CancelClose(bool appQuitting) {
         return false;
 
     SaveChanges& dialog = SaveChanges::Instance();
-    dialog.ShowModal();
+    dialog.ShowModal(this);
     const QString word = dialog.ButtonPressed;
     if (word == QLatin1String("Save")) {
         // A save that did not happen (cancelled, or the file could not be

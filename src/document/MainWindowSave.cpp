@@ -26,7 +26,7 @@ bool MainWindow::_FileSaveAs_Action() {
 
 bool MainWindow::PasswordGate() {
     Password& dialog = Password::Instance();
-    dialog.ShowModal();
+    dialog.ShowModal(this);
     const bool answered = dialog.ButtonPressed == QLatin1String("yes");
     const bool right = answered && dialog.EditField1().Text() == key;
     // Closed before the command goes on: a dialog kept open, hidden, through
@@ -54,7 +54,7 @@ bool MainWindow::SaveFile(const QString& name, bool forceDialog) {
         }
         if (key.isEmpty() || getNewKey) {
             Password2& dialog = Password2::Instance();
-            dialog.ShowModal();
+            dialog.ShowModal(this);
             if (dialog.ButtonPressed == QLatin1String("Enter"))
                 targetKey = dialog.EditField1().Text();
             else

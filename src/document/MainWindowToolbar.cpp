@@ -65,7 +65,7 @@ void MainWindow::ToolbarItem2_Action(ToolbarItem&) {
 
 void MainWindow::ToolbarItem3_Action(ToolbarItem&) {
     DeleteEntry& dialog = DeleteEntry::Instance();
-    dialog.ShowModal();
+    dialog.ShowModal(this);
     if (dialog.ButtonPressed == QStringLiteral("yes")) {
         ListBox1().SetFocus();
         DeleteInArray();

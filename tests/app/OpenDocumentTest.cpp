@@ -4,6 +4,7 @@
 #include "app/AppTestFixture.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/Listbox.h"
+#include "framework/ui/RectControl.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/ToolbarItem.h"
 
@@ -250,6 +251,36 @@ TEST_F(OpenDocumentTest, ADocumentWithoutEntriesOpensWithNothingSelected) {
         w.Close();
         UiDriver::ProcessEvents();
     }
+}
+
+// With no entry there is no row to store an edit in: the editors take no
+// text, so nothing typed is lost unseen. The first entry added opens them.
+TEST_F(OpenDocumentTest, ADocumentWithoutEntriesTakesTextOnlyOnceAnEntryIsAdded) {
+    OpenWithPassword(WriteFile("empty.brimel", Document("pw", {"BRIMEL141"})), "pw");
+    ASSERT_EQ(DocumentWindows().size(), 1u);
+    MainWindow& w = *DocumentWindows().front();
+    UiDriver::ClickToolbarItem(w.ToolbarItem4());
+    ASSERT_FALSE(w.EntriesAreLocked);
+    std::vector<RectControl*> editors{&w.EditField1(), &w.EditField2(), &w.EditField3(), &w.EditField4(),
+                                      &w.EditField5()};
+    for (RectControl* editor : editors) {
+        UiDriver::Click(*editor);
+        UiDriver::Type(*editor, "typed");
+        EXPECT_FALSE(editor->Enabled());
+        EXPECT_NE(w.FocusControl(), editor);
+    }
+    EXPECT_EQ(Shown(w), EntryRow{});
+    EXPECT_FALSE(w.TextHasChanged);
+    EXPECT_FALSE(w.Modified());
+
+    UiDriver::ClickToolbarItem(w.ToolbarItem2());
+    for (RectControl* editor : editors)
+        EXPECT_TRUE(editor->Enabled());
+    UiDriver::Type(w.EditField1(), "Bank");
+    UiDriver::Click(w.EditField5());
+    UiDriver::Type(w.EditField5(), "PIN");
+    EXPECT_EQ(w.myArray[0], (EntryRow{"Bank", "", "", "", "PIN"}));
+    EXPECT_TRUE(w.Modified());
 }
 
 TEST_F(OpenDocumentTest, FilesThatAreNoDocumentsAreRefusedAsAWrongPassword) {

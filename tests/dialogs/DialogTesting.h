@@ -7,10 +7,11 @@
 #include "framework/ui/Window.h"
 #include "support/UiDriver.h"
 
-// Shows the dialog as its callers do and lets answer act as the user while
-// ShowModal waits. An answer that leaves the dialog asking fails the test
-// (instead of hanging it) and hides the dialog.
-inline void Ask(Window& dialog, std::function<void(Window&)> answer) {
+// Shows the dialog as its callers do, over the window it is about (the front
+// window when null), and lets answer act as the user while ShowModal waits.
+// An answer that leaves the dialog asking fails the test (instead of hanging
+// it) and hides the dialog.
+inline void Ask(Window& dialog, std::function<void(Window&)> answer, Window* over = nullptr) {
     UiDriver::AnswerNextModal([answer](Window& shown) {
         answer(shown);
         if (shown.Visible()) {
@@ -18,6 +19,6 @@ inline void Ask(Window& dialog, std::function<void(Window&)> answer) {
             shown.Hide();
         }
     });
-    dialog.ShowModal();
+    dialog.ShowModal(over);
     EXPECT_EQ(UiDriver::PendingAnswers(), 0) << "ShowModal returned before the dialog was answered";
 }

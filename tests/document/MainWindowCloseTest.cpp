@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QPointer>
 #include <QWidget>
@@ -165,6 +166,44 @@ TEST_P(MainWindowCloseOutcome, ClosesAndKeepsTheDialogAsTheWordSays) {
 
 INSTANTIATE_TEST_SUITE_P(Words, MainWindowCloseOutcome, ::testing::ValuesIn(kOutcomes),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Two modified documents closed in turn: the first question answered "Don't
+// Save" with Tab and Space, the second with Space alone. Each question comes
+// over its own window with the focus on "Save", so the second one saves.
+TEST_F(MainWindowCloseTest, EachQuestionStartsOnSaveOverItsOwnWindow) {
+    SavedAndEdited();
+    QPointer<MainWindow> other = NewDocumentWindow({Entry("Shop")}, "Shop");
+    SaveNew(*other, *desktop, "Shop.brimel", "pw2");
+    EditNotes(*other, "?");
+    window->SetLeft(0);
+    window->SetTop(40);
+    other->SetLeft(150);
+    other->SetTop(170);
+
+    auto expectAskedOver = [](SaveChanges& d, MainWindow& about) {
+        EXPECT_EQ(QApplication::focusWidget(), d.PushButton3().Widget());
+        const QPoint centre = d.Widget()->frameGeometry().center();
+        EXPECT_LE((centre - about.Widget()->frameGeometry().center()).manhattanLength(), 4);
+    };
+    MainWindow* first = window;
+    Answer<SaveChanges>([&](SaveChanges& d) {
+        expectAskedOver(d, *first);
+        UiDriver::PressTab(d);
+        ASSERT_EQ(QApplication::focusWidget(), d.PushButton1().Widget());
+        UiDriver::PressKey(d, Qt::Key_Space, " ");
+    });
+    first->RunMenuHandler("FileClose");
+    EXPECT_TRUE(Closed());
+    EXPECT_EQ(FileBytes(desktop->TempPath("Bank.brimel")), saved);
+
+    Answer<SaveChanges>([&](SaveChanges& d) {
+        expectAskedOver(d, *other);
+        UiDriver::PressKey(d, Qt::Key_Space, " ");
+    });
+    other->RunMenuHandler("FileClose");
+    EXPECT_TRUE(!other || other->IsClosed());
+    EXPECT_EQ(ReadDocument(desktop->TempPath("Shop.brimel"), "pw2").rows.at(0)[4], "?");
+}
 
 TEST_F(MainWindowCloseTest, TheCloseBoxAsksTheSameQuestion) {
     SavedAndEdited();

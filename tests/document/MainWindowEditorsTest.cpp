@@ -1,6 +1,17 @@
 #include "MainWindowFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <ostream>
+
+#include "dialogs/DeleteEntry.h"
 #include "framework/ui/BevelButton.h"
+#include "framework/ui/PushButton.h"
+#include "support/InputEvents.h"
 #include "framework/ui/Label.h"
 
 namespace {
@@ -40,6 +51,86 @@ TEST_F(MainWindowTest, ClickOnTheListsFreeAreaShowsTheFirstEntry) {
     EXPECT_EQ(w.ListBox1().SelCount(), 1);
     EXPECT_EQ(Shown(w), (EntryRow{"a", "url a", "user a", "pw a", "notes a"}));
     EXPECT_FALSE(w.TextHasChanged);
+}
+
+// A click on the list while a title is being edited ends the edit, which
+// sorts the entries, and selects the entry that was under the pointer,
+// wherever the sort took it; a Delete next removes that entry.
+struct ClickAfterRename {
+    const char* name;
+    QStringList titles;  // in order
+    int renamed;
+    const char* newTitle;
+    int clicked;  // the row clicked, as the list showed it
+};
+
+QStringList Numbered(int count) {
+    QStringList titles;
+    for (int i = 0; i < count; ++i)
+        titles << QString("t%1").arg(i, 4, 10, QChar(u'0'));
+    return titles;
+}
+
+const ClickAfterRename kClicks[] = {
+    {"FirstRenamedPastTheOthers", {"a", "b", "c", "d"}, 0, "z", 1},
+    {"LastRenamedToTheTop", {"Bank", "Mail", "Shop", "Zoo"}, 3, "Art", 2},
+    {"TheEditedEntryItself", {"a", "b", "c", "d"}, 0, "z", 0},
+    {"TitleThatStaysInPlace", {"a", "b", "c", "d"}, 1, "bb", 2},
+    {"200Entries", Numbered(200), 0, "u", 150},
+    {"6000Entries", Numbered(6000), 5999, "a", 10},
+};
+
+void PrintTo(const ClickAfterRename& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MainWindowClickAfterRename : public MainWindowTest, public testing::WithParamInterface<ClickAfterRename> {};
+
+TEST_P(MainWindowClickAfterRename, SelectsTheEntryUnderThePointer) {
+    const ClickAfterRename& c = GetParam();
+    MainWindow& w = OpenTitles(c.titles);
+    UiDriver::ClickRow(w.ListBox1(), c.renamed);
+    TextField& title = w.EditField1();
+    UiDriver::Click(title);
+    title.SetSelStart(0);
+    title.SetSelLength(int(title.Text().size()));
+    UiDriver::Type(title, c.newTitle);
+    const QString clicked = c.clicked == c.renamed ? QString(c.newTitle) : c.titles[c.clicked];
+    const QString clickedUser = "user " + c.titles[c.clicked];
+    ASSERT_EQ(w.ListBox1().List(c.clicked), clicked);
+
+    UiDriver::ClickRow(w.ListBox1(), c.clicked);
+    const QStringList sorted = Titles(w);
+    EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
+    ASSERT_GE(w.ListBox1().ListIndex(), 0);
+    EXPECT_EQ(sorted[w.ListBox1().ListIndex()], clicked);
+    EXPECT_EQ(w.EditField1().Text(), clicked);
+    EXPECT_EQ(w.EditField3().Text(), clickedUser);
+
+    UiDriver::AnswerNextModal([](Window& dialog) { static_cast<DeleteEntry&>(dialog).PushButton2().Push(); });
+    w.ToolbarItem3().Push();
+    EXPECT_EQ(w.entry, c.titles.size() - 1);
+    EXPECT_FALSE(Titles(w).contains(clicked));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MainWindowClickAfterRename, testing::ValuesIn(kClicks),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The keyboard's way to the list after an edit: Shift+Tab ends the edit and
+// type-to-search then selects the entry typed.
+TEST_F(MainWindowTest, TypeToSearchAfterATitleEditSelectsTheEntryTyped) {
+    MainWindow& w = OpenTitles({"a", "b", "c", "d"});
+    UiDriver::Click(w.EditField1());
+    w.EditField1().SetSelStart(0);
+    w.EditField1().SetSelLength(1);
+    UiDriver::Type(w.EditField1(), "z");
+    UiDriver::PressKey(w, Qt::Key_Backtab);
+    ASSERT_EQ(w.FocusControl(), &w.EditField6());
+    EXPECT_EQ(Titles(w), (QStringList{"b", "c", "d", "z"}));
+    EXPECT_EQ(w.ListBox1().ListIndex(), 3);
+    UiDriver::Type(w.EditField6(), "c");
+    EXPECT_EQ(w.ListBox1().ListIndex(), 1);
+    EXPECT_EQ(Shown(w), (EntryRow{"c", "url c", "user c", "pw c", "notes c"}));
 }
 
 struct FieldCase {
@@ -155,6 +246,77 @@ TEST_F(MainWindowTest, OverlongNotesAreCutWithOneMessage) {
     EXPECT_EQ(w.StaticText6().Text(), "Notes (0 characters left)");
     EXPECT_TRUE(w.Modified());
 }
+
+// A note as the file gave it (a no-break space, both kinds of line break, a
+// tab) is stored back exactly, with only what the user typed added.
+TEST_F(MainWindowTest, TypingInTheNotesKeepsEveryOtherCharacterAsItWas) {
+    const QString note = QString("PIN\u00a01234\rline\nnext\tcol\r\nend");
+    MainWindow& w = Open({{"Bank", "", "", "", note}});
+    TextArea& notes = w.EditField5();
+    UiDriver::Click(notes);
+    static_cast<QPlainTextEdit*>(notes.Widget())->moveCursor(QTextCursor::End);
+    UiDriver::Type(notes, "!");
+    EXPECT_EQ(w.myArray[0][4], note + "!");
+    EXPECT_TRUE(w.TextHasChanged);
+    UiDriver::PressKey(w, Qt::Key_Backspace, "\b");
+    EXPECT_EQ(w.myArray[0][4], note);
+}
+
+// However long the paste, the notes editor never holds more than the note can
+// keep and one character: the message comes at once, and the note keeps its
+// first 255 characters.
+struct NotesPaste {
+    const char* name;
+    QString note;
+    int at;  // where the cursor stands in the note
+    int pasted;
+};
+
+void PrintTo(const NotesPaste& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const NotesPaste kPastes[] = {
+    {"300IntoAnEmptyNote", "", 0, 300},
+    {"20KBIntoTheMiddle", "head tail", 5, 20 * 1024},
+    {"1MBOnOneLine", "x", 1, 1 << 20},
+    {"1MBIntoAFullNote", QString(255, QChar(u'n')), 100, 1 << 20},
+};
+
+class MainWindowNotesPaste : public MainWindowTest, public testing::WithParamInterface<NotesPaste> {};
+
+TEST_P(MainWindowNotesPaste, IsCutBeforeTheEditorLaysItOut) {
+    const NotesPaste& c = GetParam();
+    MainWindow& w = Open({{"Bank", "", "", "", c.note}});
+    TextArea& notes = w.EditField5();
+    auto* edit = static_cast<QPlainTextEdit*>(notes.Widget());
+    QString pasted;
+    while (pasted.size() < c.pasted)
+        pasted += "0123456789";
+    pasted.truncate(c.pasted);
+    QApplication::clipboard()->setText(pasted);
+    int heldAtMessage = -1;
+    desktop_->onMsgBox = [&](const QString&) { heldAtMessage = edit->document()->characterCount(); };
+
+    UiDriver::Click(notes);
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(c.at);
+    edit->setTextCursor(cursor);
+    InputEvents::Key(edit, Qt::Key_V, QString(), Qt::ControlModifier);
+
+    const QString expected = (c.note.left(c.at) + pasted + c.note.mid(c.at)).left(MainWindow::kCellLimit);
+    EXPECT_EQ(desktop_->messages,
+              QStringList{"Text in Notes field too long! Only 255 Characters allowed. Text will be truncated."});
+    EXPECT_LE(heldAtMessage, 2 * (MainWindow::kCellLimit + 1));
+    EXPECT_EQ(notes.Text(), expected);
+    EXPECT_EQ(w.myArray[0][4], expected);
+    EXPECT_EQ(edit->document()->characterCount(), MainWindow::kCellLimit + 1);
+    EXPECT_EQ(w.StaticText6().Text(), "Notes (0 characters left)");
+    EXPECT_TRUE(w.Modified());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, MainWindowNotesPaste, testing::ValuesIn(kPastes),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, PasswordShownInClearUnderTheMouseOrWithTheFocus) {
     MainWindow& w = OpenTitles({"a"});

@@ -2,6 +2,7 @@
 
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QMouseEvent>
 #include <algorithm>
 
 #include "ListboxModel.h"
@@ -9,6 +10,9 @@
 Listbox::Listbox(::Window* window, const QString& name, QWidget* parent)
     : RectControl(window, name, new QListView(parent)), view_(static_cast<QListView*>(Widget())) {
     UpdateFocusPolicy();
+    // Clicks give the focus through TakeClick, not Qt's focus-on-press.
+    view_->setFocusPolicy(Qt::TabFocus);
+    view_->viewport()->installEventFilter(this);
     model_ = new ListboxModel(view_);
     view_->setModel(model_);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -167,6 +171,25 @@ void Listbox::UserSelectionChanged(const QItemSelection& on, const QItemSelectio
     apply(on, true);
     if (changed)
         DeliverChange();
+}
+
+bool Listbox::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (watched == view_->viewport() && press && Live())
+        return TakeClick(static_cast<QMouseEvent*>(event)->position().toPoint());
+    return RectControl::eventFilter(watched, event);
+}
+
+// The row under the pointer is selected first, then the list takes the focus:
+// the focus move ends the edit in progress, which may sort the rows, and the
+// window keeps the selected entry selected wherever its row goes. A click on
+// the free area goes on to the view, which empties the selection.
+bool Listbox::TakeClick(QPoint at) {
+    const QModelIndex index = view_->indexAt(at);
+    if (index.isValid())
+        SetListIndex(index.row());
+    SetFocus();
+    return index.isValid();
 }
 
 void Listbox::DeliverChange() {

@@ -6,6 +6,7 @@
 #include "RectControl.h"
 
 class ListboxModel;
+class QPoint;
 class QItemSelection;
 class QListView;
 
@@ -14,7 +15,9 @@ class QListView;
 // changes that row only (even in a single-selection list), ListIndex is the
 // lowest selected row or -1, and setting it makes that row the only one.
 // Cell changes no selection. Removing the selected row leaves none selected;
-// removing another keeps the selection on its row.
+// removing another keeps the selection on its row. A click on a row selects
+// it before the list takes the focus, so that the row chosen is the one under
+// the pointer, whatever the focus move (ending an edit) does to the rows.
 class Listbox : public RectControl {
 public:
     Listbox(::Window* window, const QString& name, QWidget* parent);
@@ -44,7 +47,11 @@ public:
     std::function<void(Listbox&)> GotFocus;
     std::function<void(Listbox&)> LostFocus;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool TakeClick(QPoint at);
     void UserSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void MarkRow(int row, bool selected);
     void ShowRow(int row);

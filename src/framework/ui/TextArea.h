@@ -4,12 +4,16 @@
 
 #include "RectControl.h"
 
-class QPlainTextEdit;
+class TextAreaWidget;
 
 // A multi-line text area with a vertical scroll bar. Text follows the same
-// rules as TextField's. Line breaks read back as carriage returns, the
-// original platform's, so stored notes keep their bytes; a text the program
-// sets reads back exactly as set until the user edits it.
+// rules as TextField's. Text reads back exactly as the program set it, with
+// the user's edits applied where they were made: the editor's own form (no-
+// break spaces shown as spaces, every line break one paragraph break) never
+// reaches the text. Line breaks the user makes are carriage returns, the
+// original platform's. A paste or drop into an area with a limit is cut to
+// one character past it, enough for the program to see that it was too long,
+// before the editor lays it out.
 class TextArea : public RectControl {
 public:
     TextArea(::Window* window, const QString& name, QWidget* parent);
@@ -47,13 +51,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void UserChanged();
-    QString WidgetText() const;
+    void ApplyEdit(int position, int removed, int added);
+    void DeliverEdit();
+    QString FilterInsert(const QString& text) const;
+    int TextIndex(int editorPosition) const;
 
-    QPlainTextEdit* edit_;
-    QString programText_;  // the text as last set by the program
-    QString shownText_;    // the widget's text when last seen, to tell edits from format changes
-    bool userEdited_ = false;
+    TextAreaWidget* edit_;
+    QString text_;         // the text: as set, with the user's edits
+    QString shownRaw_;     // the editor's characters when last seen
+    bool edited_ = false;  // an edit not yet delivered as TextChange
     bool setting_ = false;
     int limit_ = 0;
 };

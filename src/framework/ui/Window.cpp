@@ -452,10 +452,14 @@ void Window::SetVisible(bool visible) {
 }
 
 void Window::Show() {
+    if (!shownOnce_)
+        CenterOver(nullptr);
+    ShowFrame();
+}
+
+void Window::ShowFrame() {
     if (closed_)
         return;
-    if (!shownOnce_ && !placed_ && spec_.frame != FrameKind::Document)
-        CenterOverFrontWindow();
     frame_->show();
     frame_->raise();
     frame_->activateWindow();
@@ -464,31 +468,54 @@ void Window::Show() {
         shownOnce_ = true;
         if (!focus_)
             FocusFirstControl();
+        firstFocus_ = focus_;
     }
 }
 
-// A dialog the program does not place appears over the window it belongs to,
-// or in the middle of the screen when there is none.
-void Window::CenterOverFrontWindow() {
-    QRect area;
-    Window* front = Frontmost();
-    if (front && front != this) {
-        area = front->frame_->frameGeometry();
-    } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        area = screen->availableGeometry();
-    }
-    if (area.isEmpty())
+Window* Window::FrontmostOther() const {
+    for (Window* window : ZOrder())
+        if (window != this && !window->closed_ && window->Visible())
+            return window;
+    return nullptr;
+}
+
+// A dialog the program does not place appears over the window it is about
+// (the frontmost other window when none is named or it is not shown), or in
+// the middle of the screen when there is none; always whole on that screen.
+void Window::CenterOver(Window* over) {
+    if (placed_ || spec_.frame == FrameKind::Document)
         return;
-    QRect g = frame_->geometry();
+    if (!over || !over->Visible())
+        over = FrontmostOther();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QRect area;
+    if (over && over != this) {
+        area = over->frame_->frameGeometry();
+        if (QScreen* under = QGuiApplication::screenAt(area.center()))
+            screen = under;
+    }
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    if (area.isEmpty())
+        area = available;
+    QRect g = frame_->frameGeometry();
     g.moveCenter(area.center());
-    if (g.top() < area.top() && !front)
-        g.moveTop(area.top());
-    frame_->move(std::max(0, g.left()), std::max(0, g.top()));
+    const int left =
+        std::clamp(g.left(), available.left(), std::max(available.left(), available.right() + 1 - g.width()));
+    const int top =
+        std::clamp(g.top(), available.top(), std::max(available.top(), available.bottom() + 1 - g.height()));
+    frame_->move(left, top);
 }
 
-void Window::ShowModal() {
+void Window::ShowModal(Window* over) {
     if (closed_)
         return;
+    // Each question is asked afresh: over its own window, and with the focus
+    // on the safe default, not where the last answer left it.
+    CenterOver(over);
+    if (firstFocus_)
+        SetFocusControl(firstFocus_);
     QPointer<Window> self(this);
     const Qt::WindowModality before = frame_->windowModality();
     if (before != Qt::ApplicationModal) {
@@ -497,7 +524,7 @@ void Window::ShowModal() {
             frame_->hide();
         frame_->setWindowModality(Qt::ApplicationModal);
     }
-    Show();
+    ShowFrame();
     if (!self || closed_ || !Visible())
         return;
     ModalScope asking;

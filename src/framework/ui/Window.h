@@ -89,8 +89,10 @@ public:
     // The first showing gives the focus to the first control in tab order that
     // takes it (with its GotFocus) unless the program has placed the focus.
     void Show();
-    // Shows the window modally and returns once it is hidden or closed.
-    void ShowModal();
+    // Shows the window modally over `over`, the window it is about (the
+    // frontmost other window when null), and returns once it is hidden or
+    // closed. Every showing starts with the focus where the first one put it.
+    void ShowModal(Window* over = nullptr);
     void Hide();
     // Asks Event_CancelClose first; returns whether the window closed.
     bool Close(bool appQuitting = false);
@@ -144,8 +146,10 @@ private:
     int ExtraHeight() const;
     void ResizeContent(int width, int height);
     void BringToFront();
+    void ShowFrame();
     void FocusFirstControl();
-    void CenterOverFrontWindow();
+    Window* FrontmostOther() const;
+    void CenterOver(Window* over);
     void FinishClose();
     void NativeFocusChanged(RectControl* control);
     void FrameResized();
@@ -160,6 +164,7 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<QString, std::function<bool()>> menuHandlers_;
     RectControl* focus_ = nullptr;
+    RectControl* firstFocus_ = nullptr;  // the focus of the first showing
     QEventLoop* modalLoop_ = nullptr;
     bool closed_ = false;
     bool inCancelClose_ = false;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTimer>
@@ -472,6 +474,77 @@ TEST(WindowPlacement, UnplacedDialogIsCentredOverTheFrontWindow) {
     const QRect shown = dialog->Widget()->frameGeometry();
     EXPECT_LE(std::abs(shown.center().x() - front.center().x()), 2);
     EXPECT_LE(std::abs(shown.center().y() - front.center().y()), 2);
+}
+
+}  // namespace
+
+namespace {
+
+bool WholeOnScreen(const QRect& frame) {
+    return QGuiApplication::primaryScreen()->availableGeometry().contains(frame);
+}
+
+// Centred, up to the frame's margins, which are known only once it is shown.
+bool CentredOver(const QRect& frame, const QRect& about) {
+    return (frame.center() - about.center()).manhattanLength() <= 4;
+}
+
+TableWindow* PlacedWindow(int left, int top) {
+    auto* window = new TableWindow(HiddenSpec(500, 300), {});
+    window->SetLeft(left);
+    window->SetTop(top);
+    window->Show();
+    return window;
+}
+
+// A dialog left hidden and asked again comes back over the window it is now
+// about, whole on the screen, and with the focus of its first showing, not
+// where the last answer's Tab left it.
+TEST(WindowPlacement, EveryModalShowingIsOverItsWindowAndStartsWithTheFirstFocus) {
+    TableWindow* topLeft = PlacedWindow(20, 30);
+    TableWindow* bottomRight = PlacedWindow(280, 280);
+    TableWindow* partlyOff = PlacedWindow(-400, -250);
+    Dialog& dialog = ImplicitInstance<Dialog>();
+    auto* first = dialog.FindControl<TextField>("EditField1");
+
+    for (Window* over : {static_cast<Window*>(topLeft), static_cast<Window*>(bottomRight),
+                         static_cast<Window*>(partlyOff), static_cast<Window*>(topLeft)}) {
+        SCOPED_TRACE(over->Left());
+        UiDriver::AnswerNextModal([&](Window& shown) {
+            UiDriver::Activate(shown);
+            EXPECT_EQ(shown.FocusControl(), first);
+            EXPECT_EQ(QApplication::focusWidget(), first->Widget());
+            const QRect frame = shown.Widget()->frameGeometry();
+            const QRect about = over->Widget()->frameGeometry();
+            EXPECT_TRUE(WholeOnScreen(frame));
+            if (WholeOnScreen(about)) {
+                EXPECT_TRUE(CentredOver(frame, about));
+            } else {
+                EXPECT_TRUE(frame.intersects(about));
+            }
+            UiDriver::PressTab(shown);
+            EXPECT_NE(shown.FocusControl(), first);
+            UiDriver::PressEsc(shown);
+        });
+        dialog.ShowModal(over);
+        ASSERT_EQ(dialog.ButtonPressed, "Cancel");
+        ASSERT_EQ(&ImplicitInstance<Dialog>(), &dialog) << "the dialog is reused, not built again";
+    }
+}
+
+// Without a window of its own the question comes over the window in front.
+TEST(WindowPlacement, AModalShowingWithoutItsWindowComesOverTheFrontWindow) {
+    TableWindow* back = PlacedWindow(20, 30);
+    TableWindow* front = PlacedWindow(280, 280);
+    Dialog& dialog = ImplicitInstance<Dialog>();
+    for (TableWindow* expected : {front, back}) {
+        expected->Show();
+        UiDriver::AnswerNextModal([expected](Window& shown) {
+            EXPECT_TRUE(CentredOver(shown.Widget()->frameGeometry(), expected->Widget()->frameGeometry()));
+            UiDriver::PressEsc(shown);
+        });
+        dialog.ShowModal();
+    }
 }
 
 }  // namespace
