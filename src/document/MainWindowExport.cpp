@@ -1,7 +1,6 @@
 #include "document/MainWindow.h"
 
 #include "dialogs/Password.h"
-#include "document/EntryEncoding.h"
 #include "document/SaveMessages.h"
 #include "framework/core/BinaryStream.h"
 #include "framework/core/MacRoman.h"
@@ -42,15 +41,15 @@ bool MainWindow::ExportFile(const QString& name, bool forceDialog) {
     // Ends the edit in progress, so that the last change is exported too.
     ListBox1().SetFocus();
 
-    const DocumentWriteResult encoded = EntryEncoding::Encode(myArray, entry);
+    const QString unstorable = UnencodableReason();
     RegEx extension;
     extension.SearchPattern = QStringLiteral(".brimel");
     QString proposed = name;
     if (extension.Search(proposed))
         proposed = extension.Replace(proposed);
     proposed += QStringLiteral(".tsv");
-    if (!encoded.ok()) {
-        MsgBox(SaveMessages::ExportFailed(proposed, UnencodableReason(encoded)));
+    if (!unstorable.isEmpty()) {
+        MsgBox(SaveMessages::ExportFailed(proposed, unstorable));
         return false;
     }
 
