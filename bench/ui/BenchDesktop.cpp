@@ -26,7 +26,9 @@ std::optional<FolderItem> BenchDesktop::GetSaveFolderItem(const QString&, const 
     return FolderItem(saveTo);
 }
 
-void BenchDesktop::ShowURL(const QString&) {}
+bool BenchDesktop::ShowURL(const QString&) {
+    return true;
+}
 
 void BenchDesktop::SetClipboardText(const QString&) {}
 

@@ -9,6 +9,21 @@
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextField.h"
 
+#include <QUrl>
+
+namespace {
+
+// A web address typed without a scheme ("www.example.org", "example.org:8080")
+// opens as https; one with a scheme ("mailto:", "http:") as it stands.
+QString WithScheme(const QString& url) {
+    const bool hasScheme =
+        !QUrl(url, QUrl::TolerantMode).scheme().isEmpty() &&
+        QUrl(QStringLiteral("https://") + url, QUrl::TolerantMode).port() == -1;  // "host:8080" is no scheme
+    return hasScheme ? url : QStringLiteral("https://") + url;
+}
+
+}  // namespace
+
 void MainWindow::ListBox1_GotFocus(Listbox&) {
     UpdateListBox();
     EditField6().SetFocus();
@@ -116,7 +131,9 @@ void MainWindow::EditField4_MouseExit(TextField& sender) {
 }
 
 void MainWindow::BevelButton1_Action(BevelButton&) {
-    ShowURL(EditField2().Text());
+    const QString url = EditField2().Text().trimmed();
+    if (!url.isEmpty())
+        ShowURL(WithScheme(url));
 }
 
 void MainWindow::BevelButton3_Action(BevelButton&) {

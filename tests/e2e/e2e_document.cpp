@@ -1,6 +1,6 @@
 // Documents for the end-to-end tests, made and read apart from the program:
-//   e2e_document make FILE PASSWORD GEOMETRY   writes a document of one entry whose
-//                                               window place is GEOMETRY ("40*60*639*376")
+//   e2e_document make FILE PASSWORD GEOMETRY [URL]   writes a document of one entry
+//                       (of that URL) whose window place is GEOMETRY ("40*60*639*376")
 //   e2e_document geometry FILE PASSWORD         prints the place a document holds
 #include <QFile>
 #include <QString>
@@ -15,9 +15,9 @@
 
 namespace {
 
-int Make(const QString& path, const QString& password, const QByteArray& geometry) {
-    const QByteArray bytes = testdoc::encodeRecords(
-        password.toUtf8(), {"BRIMEL141", geometry, "Bank", "https://bank.example", "anna", "s3cret", "PIN 1234"});
+int Make(const QString& path, const QString& password, const QByteArray& geometry, const QByteArray& url) {
+    const QByteArray bytes =
+        testdoc::encodeRecords(password.toUtf8(), {"BRIMEL141", geometry, "Bank", url, "anna", "s3cret", "PIN 1234"});
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() ? 0 : 1;
 }
@@ -37,10 +37,11 @@ int Geometry(const QString& path, const QString& password) {
 
 int main(int argc, char** argv) {
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (command == "make" && argc == 5)
-        return Make(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QByteArray(argv[4]));
+    if (command == "make" && (argc == 5 || argc == 6))
+        return Make(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QByteArray(argv[4]),
+                    QByteArray(argc == 6 ? argv[5] : "https://bank.example"));
     if (command == "geometry" && argc == 4)
         return Geometry(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    std::fprintf(stderr, "usage: e2e_document make FILE PASSWORD GEOMETRY | geometry FILE PASSWORD\n");
+    std::fprintf(stderr, "usage: e2e_document make FILE PASSWORD GEOMETRY [URL] | geometry FILE PASSWORD\n");
     return 2;
 }

@@ -55,8 +55,9 @@ std::optional<FolderItem> FakeDesktop::GetSaveFolderItem(const QString&, const Q
     return Answer(saveAnswers_);
 }
 
-void FakeDesktop::ShowURL(const QString& url) {
+bool FakeDesktop::ShowURL(const QString& url) {
     urls.append(url);
+    return opensUrls;
 }
 
 void FakeDesktop::SetClipboardText(const QString& text) {

@@ -60,6 +60,9 @@ public:
     // Run inside each MsgBox, after it is recorded (a user reading it).
     std::function<void(const QString&)> onMsgBox;
 
+    // Whether the desktop has a program to open the URLs handed to it.
+    bool opensUrls = true;
+
     int screenWidth = 1024;
     int screenHeight = 768;
 
@@ -69,7 +72,7 @@ public:
     void MsgBox(const QString& message) override;
     std::optional<FolderItem> GetOpenFolderItem(const QString& filter) override;
     std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) override;
-    void ShowURL(const QString& url) override;
+    bool ShowURL(const QString& url) override;
     void SetClipboardText(const QString& text) override;
     int ScreenWidth(int index) override;
     int ScreenHeight(int index) override;

@@ -42,8 +42,12 @@ std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString
     return DesktopServices::Get().GetSaveFolderItem(filter, proposedName);
 }
 
-void ShowURL(const QString& url) {
-    DesktopServices::Get().ShowURL(url);
+bool ShowURL(const QString& url) {
+    if (DesktopServices::Get().ShowURL(url))
+        return true;
+    MsgBox(QStringLiteral("\u201C%1\u201D could not be opened: no program on this computer is set up to open it.")
+               .arg(url));
+    return false;
 }
 
 DesktopServices::ScreenArea Screen(int index) {

@@ -45,9 +45,8 @@ std::optional<FolderItem> DesktopServicesQt::GetSaveFolderItem(const QString& fi
     return ChosenFile(QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), proposedName, filter));
 }
 
-void DesktopServicesQt::ShowURL(const QString& url) {
-    // The text goes to the system as the user typed it; a bad URL simply opens nothing.
-    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+bool DesktopServicesQt::ShowURL(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
 }
 
 void DesktopServicesQt::SetClipboardText(const QString& text) {

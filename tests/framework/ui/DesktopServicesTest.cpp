@@ -19,6 +19,17 @@ TEST(FakeDesktopTest, RecordsWhatTheProgramShowsAndHandsOver) {
     EXPECT_EQ(desktop->ClipboardText(), "s3cret");
 }
 
+TEST(FakeDesktopTest, AnAddressTheDesktopCannotOpenIsReported) {
+    FakeDesktop::Guard desktop;
+    EXPECT_TRUE(ShowURL("https://example.com/brimel"));
+    EXPECT_TRUE(desktop->messages.isEmpty());
+    desktop->opensUrls = false;
+    EXPECT_FALSE(ShowURL("mailto:someone@example.com"));
+    EXPECT_EQ(desktop->messages,
+              QStringList{"\u201Cmailto:someone@example.com\u201D could not be opened: no program on this computer is "
+                          "set up to open it."});
+}
+
 TEST(FakeDesktopTest, FileDialogsAnswerFromTheirQueuesInOrder) {
     FakeDesktop::Guard desktop;
     desktop->AnswerOpen("a.brimel");
