@@ -20,7 +20,7 @@ std::optional<FolderItem> BenchDesktop::GetOpenFolderItem(const QString&) {
     return std::nullopt;
 }
 
-std::optional<FolderItem> BenchDesktop::GetSaveFolderItem(const QString&, const QString&) {
+std::optional<FolderItem> BenchDesktop::GetSaveFolderItem(const QString&, const QString&, const FolderItem&) {
     if (saveTo.isEmpty())
         return std::nullopt;
     return FolderItem(saveTo);

@@ -54,7 +54,7 @@ bool MainWindow::ExportFile(const QString& name, bool forceDialog) {
     }
 
     // Document is not touched: the export file is held apart from it.
-    const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed);
+    const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed, Document.Parent());
     if (!file)
         return false;
     if (!Document.IsNull() && *file == Document) {

@@ -64,7 +64,7 @@ bool MainWindow::SaveFile(const QString& name, bool forceDialog) {
             RegEx extension;
             extension.SearchPattern = QStringLiteral(".brimel");
             const QString proposed = extension.Search(Title()) ? name : name + QStringLiteral(".brimel");
-            const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed);
+            const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed, Document.Parent());
             if (file) {
                 target = *file;
                 chosen = true;

@@ -50,8 +50,10 @@ std::optional<FolderItem> FakeDesktop::GetOpenFolderItem(const QString& filter) 
     return Answer(openAnswers_);
 }
 
-std::optional<FolderItem> FakeDesktop::GetSaveFolderItem(const QString&, const QString& proposedName) {
+std::optional<FolderItem> FakeDesktop::GetSaveFolderItem(const QString&, const QString& proposedName,
+                                                         const FolderItem& folder) {
     saveNames.append(proposedName);
+    saveFolders.append(folder.NativePath());
     return Answer(saveAnswers_);
 }
 

@@ -38,8 +38,9 @@ std::optional<FolderItem> GetOpenFolderItem(const QString& filter) {
     return DesktopServices::Get().GetOpenFolderItem(filter);
 }
 
-std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) {
-    return DesktopServices::Get().GetSaveFolderItem(filter, proposedName);
+std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName,
+                                            const FolderItem& folder) {
+    return DesktopServices::Get().GetSaveFolderItem(filter, proposedName, folder);
 }
 
 bool ShowURL(const QString& url) {

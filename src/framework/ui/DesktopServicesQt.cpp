@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -40,9 +41,11 @@ std::optional<FolderItem> DesktopServicesQt::GetOpenFolderItem(const QString& fi
     return ChosenFile(QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter));
 }
 
-std::optional<FolderItem> DesktopServicesQt::GetSaveFolderItem(const QString& filter, const QString& proposedName) {
+std::optional<FolderItem> DesktopServicesQt::GetSaveFolderItem(const QString& filter, const QString& proposedName,
+                                                               const FolderItem& folder) {
+    const QString start = folder.IsNull() ? proposedName : QDir(folder.NativePath()).filePath(proposedName);
     // Qt's save dialog asks before it lets the user pick an existing file.
-    return ChosenFile(QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), proposedName, filter));
+    return ChosenFile(QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(), start, filter));
 }
 
 bool DesktopServicesQt::ShowURL(const QString& url) {
