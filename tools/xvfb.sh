@@ -51,3 +51,33 @@ wait_window() {
   done
   return 1
 }
+
+# require_tools NAME...: ends the script when one of the programs is missing.
+require_tools() {
+  local name
+  for name in "$@"; do
+    command -v "$name" >/dev/null || { echo "$name is missing (bash tools/deps.sh installs it)"; exit 1; }
+  done
+}
+
+# fail MESSAGE: ends the script with the message and the titles of the visible windows.
+fail() {
+  echo "FAIL: $*"
+  xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  window: /'
+  exit 1
+}
+
+# focus_window ID: gives the window the keyboard and lets it settle.
+focus_window() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.3
+}
+
+# answer_password PASSWORD: types it into the password dialog that appears and presses Return.
+answer_password() {
+  local dialog
+  dialog=$(wait_window '^Brimel$') || fail "the password dialog did not appear"
+  focus_window "$dialog"
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+}

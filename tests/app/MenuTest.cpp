@@ -191,7 +191,7 @@ TEST_F(ProgramMenuTest, EditItemsActOnTheFocusedTextField) {
 }
 
 // In a write-protected window only Copy is left, in the one-line fields as in
-// the notes; selecting another entry leaves nothing to undo.
+// the notes; a new entry has nothing to undo yet.
 TEST_F(ProgramMenuTest, WriteProtectedFieldsOfferOnlyCopy) {
     app->DeliverLaunchEvents({});
     MainWindow& w = *DocumentWindows().front();

@@ -11,9 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tools/xvfb.sh
 source "$here/../../tools/xvfb.sh"
 
-for tool_name in Xvfb xdotool xwininfo xprop openbox; do
-  command -v "$tool_name" >/dev/null || { echo "$tool_name is missing (tools/deps.sh installs it)"; exit 1; }
-done
+require_tools Xvfb xdotool xwininfo xprop openbox
 [ -x "$tool" ] || { echo "$tool is missing: build the tests"; exit 1; }
 
 make_work_dir
@@ -24,17 +22,6 @@ wm_pid=$!
 trap 'kill "$wm_pid" 2>/dev/null || true; remove_work_dir' EXIT
 read -r screen_w screen_h < <(xdotool getdisplaygeometry)
 for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-
-fail() { echo "FAIL: $*"; exit 1; }
-
-answer_password() {
-  local dialog
-  dialog=$(wait_window '^Brimel$') || fail "the password dialog did not appear"
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-  sleep 0.3
-  xdotool type --delay 20 "$1"
-  xdotool key Return
-}
 
 # open FILE PASSWORD [ENV...]: starts the program on FILE; sets $win to its window.
 open_document() {
@@ -48,8 +35,7 @@ open_document() {
 }
 
 quit_program() {
-  xdotool windowfocus --sync "$win" 2>/dev/null || true
-  sleep 0.2
+  focus_window "$win"
   xdotool key ctrl+q
   for _ in $(seq 1 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$app_pid" 2>/dev/null && fail "the program did not end after Quit"
@@ -96,13 +82,11 @@ quit_program
 "$tool" make "$work/exact.brimel" pw "200*250*639*376"
 open_document "$work/exact.brimel" pw
 before=$(frame_of "$win")
-xdotool windowfocus --sync "$win" 2>/dev/null || true
-sleep 0.2
+focus_window "$win"
 xdotool key ctrl+alt+s
 answer_password pw
 dialog=$(wait_window '^Brimel$') || fail "the new-password dialog did not appear"
-xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-sleep 0.3
+focus_window "$dialog"
 xdotool type --delay 20 "again"
 xdotool key Tab
 xdotool type --delay 20 "again"
@@ -114,8 +98,7 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 [ -n "$save_dialog" ] || fail "the save dialog did not appear"
-xdotool windowfocus --sync "$save_dialog" 2>/dev/null || true
-sleep 0.5
+focus_window "$save_dialog"
 xdotool key ctrl+a
 xdotool type --delay 10 "$work/saved.brimel"
 xdotool key Return

@@ -9,26 +9,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tools/xvfb.sh
 source "$here/../../tools/xvfb.sh"
 
-for tool_name in Xvfb xdotool xwininfo; do
-  command -v "$tool_name" >/dev/null || { echo "$tool_name is missing (tools/deps.sh installs it)"; exit 1; }
-done
+require_tools Xvfb xdotool xwininfo
 [ -x "$tool" ] || { echo "$tool is missing: build the tests"; exit 1; }
 
 make_work_dir
 start_xvfb 191 240 || { echo "no free X display"; exit 1; }
 use_private_home
 unset BROWSER DEFAULT_BROWSER
-
-fail() { echo "FAIL: $*"; exit 1; }
-
-answer_password() {
-  local dialog
-  dialog=$(wait_window '^Brimel$') || fail "the password dialog did not appear"
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-  sleep 0.3
-  xdotool type --delay 20 "$1"
-  xdotool key Return
-}
 
 # visit PATH: opens the document with PATH as the program's search path, clicks Visit.
 visit() {
