@@ -91,6 +91,7 @@ xdotool type --delay 20 "again"
 xdotool key Tab
 xdotool type --delay 20 "again"
 xdotool key Return
+wait_gone "$dialog" || fail "the new-password dialog stayed after Return"
 save_dialog=""
 for _ in $(seq 1 100); do
   save_dialog=$(xdotool search --onlyvisible --name 'Save' 2>/dev/null | head -n 1 || true)
@@ -99,6 +100,7 @@ for _ in $(seq 1 100); do
 done
 [ -n "$save_dialog" ] || fail "the save dialog did not appear"
 focus_window "$save_dialog"
+sleep 0.5  # the dialog fills in its folder first
 xdotool key ctrl+a
 xdotool type --delay 10 "$work/saved.brimel"
 xdotool key Return
