@@ -117,3 +117,23 @@ quit_and_wait() {
   [ "$pid" = "$app_pid" ] && app_pid=""
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
+
+# wait_gone ID: waits (up to 5 s) until the window is no longer shown.
+wait_gone() {
+  for _ in $(seq 1 50); do
+    xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# answer_password PASSWORD: types it into the password dialog that appears, presses Return
+# and waits until the dialog has gone, so that the next dialog found is another one.
+answer_password() {
+  local dialog
+  dialog=$(wait_window '^Brimel$') || fail "the password dialog did not appear"
+  focus "$dialog"
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  wait_gone "$dialog" || fail "the password dialog stayed after Return"
+}

@@ -20,13 +20,15 @@ std::optional<FolderItem> BenchDesktop::GetOpenFolderItem(const QString&) {
     return std::nullopt;
 }
 
-std::optional<FolderItem> BenchDesktop::GetSaveFolderItem(const QString&, const QString&) {
+std::optional<FolderItem> BenchDesktop::GetSaveFolderItem(const QString&, const QString&, const FolderItem&) {
     if (saveTo.isEmpty())
         return std::nullopt;
     return FolderItem(saveTo);
 }
 
-void BenchDesktop::ShowURL(const QString&) {}
+bool BenchDesktop::ShowURL(const QString&) {
+    return true;
+}
 
 void BenchDesktop::SetClipboardText(const QString&) {}
 

@@ -18,8 +18,9 @@ public:
 
     void MsgBox(const QString& message) override;
     std::optional<FolderItem> GetOpenFolderItem(const QString& filter) override;
-    std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) override;
-    void ShowURL(const QString& url) override;
+    std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName,
+                                                const FolderItem& folder) override;
+    bool ShowURL(const QString& url) override;
     void SetClipboardText(const QString& text) override;
     int ScreenWidth(int index) override;
     int ScreenHeight(int index) override;

@@ -77,17 +77,16 @@ bool App::AskPassword(QString* password) {
 }
 
 void App::ApplyGeometry(MainWindow& w, const DocumentReadResult& read) {
-    if (!read.hasGeometry) {
-        return;
-    }
     const DesktopServices::ScreenArea screen = Screen(0);
-    if (!read.geometry.FitsScreen(screen.Width(), screen.Height())) {
-        return;
+    if (read.hasGeometry && read.geometry.FitsScreen(screen.Width(), screen.Height())) {
+        w.SetLeft(read.geometry.LeftPixels());
+        w.SetTop(read.geometry.TopPixels());
+        w.SetWidth(read.geometry.WidthPixels());
+        w.SetHeight(read.geometry.HeightPixels());
     }
-    w.SetLeft(read.geometry.LeftPixels());
-    w.SetTop(read.geometry.TopPixels());
-    w.SetWidth(read.geometry.WidthPixels());
-    w.SetHeight(read.geometry.HeightPixels());
+    // Whatever place the file holds, or one saved at another scale, the window
+    // opens whole on the screen, where the user can reach it.
+    w.KeepOnScreen();
 }
 
 void App::FillEntries(MainWindow& w, DocumentReadResult& read) {

@@ -1,20 +1,22 @@
 #pragma once
 
-#include "document/format/DocumentWriteResult.h"
+#include "document/format/EntryColumn.h"
 #include "document/format/EntryRow.h"
 
-#include <QByteArray>
+#include <QStringList>
 #include <vector>
 
-// The cells of a document's entries in MacRoman, the encoding of its files.
+// Which cells of a document's entries MacRoman, the encoding of its files,
+// cannot hold.
 class EntryEncoding {
 public:
-    // Encodes the cells of rows 0 to count - 1, row by row in column order,
-    // into *cells (when given). Stops at the first cell holding a character
-    // MacRoman lacks and reports it as UnencodableCell (row, column, character).
-    static DocumentWriteResult Encode(const std::vector<EntryRow>& rows, int count,
-                                      std::vector<QByteArray>* cells = nullptr);
+    struct UnstorableCell {
+        int row;
+        EntryColumn column;
+        QStringList characters;  // each one once, in the order they occur
+    };
 
-    // The character the result names, "" when it names none.
-    static QString BadCharacter(const std::vector<EntryRow>& rows, const DocumentWriteResult& result);
+    // Every cell of rows 0 to count - 1 that holds a character MacRoman lacks,
+    // row by row in column order; empty when all of them can be stored.
+    static std::vector<UnstorableCell> Unstorable(const std::vector<EntryRow>& rows, int count);
 };

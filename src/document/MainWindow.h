@@ -152,9 +152,10 @@ private:
     bool PasswordGate();
     // Writes the entries to file under password; on failure says why.
     bool WriteDocument(const FolderItem& file, const QString& password);
-    // Whether every cell can be stored; else says which one cannot.
+    // Whether every cell can be stored; else says which ones cannot.
     bool CanStoreEntries(const QString& fileName);
-    QString UnencodableReason(const DocumentWriteResult& result) const;
+    // Names every field holding a character a document cannot store; "" when none does.
+    QString UnencodableReason() const;
     bool WriteExport(const FolderItem& file);
 
     // The cell's text; "" for a row the table does not hold yet.

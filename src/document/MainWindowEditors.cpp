@@ -9,6 +9,21 @@
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextField.h"
 
+#include <QUrl>
+
+namespace {
+
+// A web address typed without a scheme ("www.example.org", "example.org:8080")
+// opens as https; one with a scheme ("mailto:", "http:") as it stands.
+QString WithScheme(const QString& url) {
+    const bool hasScheme =
+        !QUrl(url, QUrl::TolerantMode).scheme().isEmpty() &&
+        QUrl(QStringLiteral("https://") + url, QUrl::TolerantMode).port() == -1;  // "host:8080" is no scheme
+    return hasScheme ? url : QStringLiteral("https://") + url;
+}
+
+}  // namespace
+
 void MainWindow::ListBox1_GotFocus(Listbox&) {
     UpdateListBox();
     EditField6().SetFocus();
@@ -35,13 +50,8 @@ void MainWindow::StoreFieldEdit(TextField& field, EntryColumn col) {
     // With no entry selected there is no row to store into.
     if (row < 0)
         return;
+    // The field holds at most its 255 characters, however they came in.
     const QString text = field.Text();
-    if (Len(text) > kCellLimit) {
-        // A paste can overrun the field's limit; keep the field to what is stored.
-        // The setting delivers this handler again with the cut text.
-        field.SetText(::Left(text, kCellLimit));
-        return;
-    }
     // Compared as typed, not in its MacRoman form: a character MacRoman lacks
     // would read as a stand-in there, and the edit would be lost unseen.
     if (StrComp(text, CellText(row, col)) == 0)
@@ -118,7 +128,9 @@ void MainWindow::EditField4_MouseExit(TextField& sender) {
 }
 
 void MainWindow::BevelButton1_Action(BevelButton&) {
-    ShowURL(EditField2().Text());
+    const QString url = EditField2().Text().trimmed();
+    if (!url.isEmpty())
+        ShowURL(WithScheme(url));
 }
 
 void MainWindow::BevelButton3_Action(BevelButton&) {

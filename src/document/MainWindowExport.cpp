@@ -1,6 +1,5 @@
 #include "document/MainWindow.h"
 
-#include "document/EntryEncoding.h"
 #include "document/SaveMessages.h"
 #include "framework/core/BinaryStream.h"
 #include "framework/core/MacRoman.h"
@@ -30,20 +29,20 @@ bool MainWindow::ExportFile(const QString& name, bool forceDialog) {
     // Ends the edit in progress, so that the last change is exported too.
     ListBox1().SetFocus();
 
-    const DocumentWriteResult encoded = EntryEncoding::Encode(myArray, entry);
+    const QString unstorable = UnencodableReason();
     RegEx extension;
     extension.SearchPattern = QStringLiteral(".brimel");
     QString proposed = name;
     if (extension.Search(proposed))
         proposed = extension.Replace(proposed);
     proposed += QStringLiteral(".tsv");
-    if (!encoded.ok()) {
-        MsgBox(SaveMessages::ExportFailed(proposed, UnencodableReason(encoded)));
+    if (!unstorable.isEmpty()) {
+        MsgBox(SaveMessages::ExportFailed(proposed, unstorable));
         return false;
     }
 
     // Document is not touched: the export file is held apart from it.
-    const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed);
+    const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed, Document.Parent());
     if (!file)
         return false;
     if (!Document.IsNull() && *file == Document) {

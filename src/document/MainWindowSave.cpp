@@ -65,7 +65,7 @@ bool MainWindow::SaveFile(const QString& name, bool forceDialog) {
             RegEx extension;
             extension.SearchPattern = QStringLiteral(".brimel");
             const QString proposed = extension.Search(Title()) ? name : name + QStringLiteral(".brimel");
-            const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed);
+            const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed, Document.Parent());
             if (file) {
                 target = *file;
                 chosen = true;
@@ -99,20 +99,19 @@ bool MainWindow::WriteDocument(const FolderItem& file, const QString& password) 
         return true;
     QString reason = result.error;
     if (result.status == DocumentWriteResult::Status::UnencodableCell)
-        reason = UnencodableReason(result);
+        reason = UnencodableReason();
     MsgBox(SaveMessages::SaveFailed(file.Name(), reason));
     return false;
 }
 
 bool MainWindow::CanStoreEntries(const QString& fileName) {
-    const DocumentWriteResult result = EntryEncoding::Encode(myArray, entry);
-    if (result.ok())
+    const QString reason = UnencodableReason();
+    if (reason.isEmpty())
         return true;
-    MsgBox(SaveMessages::SaveFailed(fileName, UnencodableReason(result)));
+    MsgBox(SaveMessages::SaveFailed(fileName, reason));
     return false;
 }
 
-QString MainWindow::UnencodableReason(const DocumentWriteResult& result) const {
-    return SaveMessages::UnencodableCell(CellText(result.row, EntryColumn::Title), result.row, result.column,
-                                         EntryEncoding::BadCharacter(myArray, result));
+QString MainWindow::UnencodableReason() const {
+    return SaveMessages::UnstorableCells(EntryEncoding::Unstorable(myArray, entry), myArray);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/EntryEncoding.h"
 #include "document/format/EntryColumn.h"
+#include "document/format/EntryRow.h"
 
 #include <QString>
+#include <vector>
 
 // The texts that tell the user why a document or its cleartext export was not
 // written.
@@ -15,7 +18,18 @@ public:
     static QString SaveFailed(const QString& fileName, const QString& reason);
     // "The cleartext export “Bank.tsv” could not be written: <reason>"
     static QString ExportFailed(const QString& fileName, const QString& reason);
-    // Why a cell cannot be stored: names the entry by its title, the field and
-    // the character.
-    static QString UnencodableCell(const QString& entryTitle, int row, EntryColumn column, const QString& character);
+    // Why the entries cannot be stored: each field that holds characters
+    // MacRoman lacks, by its entry's title (rows give the titles) and its name,
+    // with those characters; past the first kListedCells fields, how many more.
+    // "" when cells is empty.
+    static QString UnstorableCells(const std::vector<EntryEncoding::UnstorableCell>& cells,
+                                   const std::vector<EntryRow>& rows);
+
+    static constexpr int kListedCells = 10;
+    static constexpr int kListedCharacters = 5;
+    static constexpr int kShownTitleLength = 40;
+
+private:
+    static QString EntryName(const std::vector<EntryRow>& rows, int row);
+    static QString CharacterList(const QStringList& characters);
 };

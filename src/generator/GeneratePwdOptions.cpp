@@ -4,6 +4,9 @@
 #include "framework/ui/TextField.h"
 #include "generator/GeneratePwd.h"
 
+#include <algorithm>
+#include <cmath>
+
 // Each type greys out the options it ignores; a greyed box keeps its check mark.
 void GeneratePwd::SetOptionsEnabled(bool mixedCase, bool allowDuplicates, bool includeSymbols) {
     CheckBox1()->SetEnabled(mixedCase);
@@ -31,16 +34,18 @@ void GeneratePwd::RadioButton5_Action() {
     SetOptionsEnabled(false, true, false);
 }
 
+// The arrows step to the next whole number and never past 1 to 999, so what
+// they write fits the field's three characters ("1e9" steps down to 999).
 void GeneratePwd::UpDownArrows1_Down() {
     const double v = Val(EditField1()->Text());
     if (1 < v)
-        EditField1()->SetText(Str(v - 1));
+        EditField1()->SetText(Str(std::min(std::ceil(v) - 1, kMaxLength)));
 }
 
 void GeneratePwd::UpDownArrows1_Up() {
     const double v = Val(EditField1()->Text());
     if (v < kMaxLength)
-        EditField1()->SetText(Str(v + 1));
+        EditField1()->SetText(Str(std::floor(v) + 1));
 }
 
 void GeneratePwd::BevelButton1_Action() {

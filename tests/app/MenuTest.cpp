@@ -1,9 +1,13 @@
+#include <QApplication>
+#include <QClipboard>
 #include <QKeySequence>
 
 #include "app/AppTestFixture.h"
 #include "app/MenuItems.h"
 #include "framework/ui/Listbox.h"
 #include "framework/ui/MenuItem.h"
+#include "framework/ui/TextArea.h"
+#include "framework/ui/ToolbarItem.h"
 
 namespace {
 
@@ -152,16 +156,29 @@ TEST_F(ProgramMenuTest, ADocumentWindowInFrontAddsItsOwnItems) {
     EXPECT_TRUE(bar.IsAttachedTo(w.Widget()));
 }
 
+// The enabled Edit items of a document window, as its menu shows them.
+QStringList EnabledEditItems() {
+    Menu& bar = Menu::Instance();
+    bar.EnableMenuItems();
+    QStringList enabled;
+    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
+        if (bar.Lookup(name)->Enabled())
+            enabled << name;
+    return enabled;
+}
+
 TEST_F(ProgramMenuTest, EditItemsActOnTheFocusedTextField) {
     app->DeliverLaunchEvents({});
     MainWindow& w = *DocumentWindows().front();
+    QApplication::clipboard()->setText("pasted");
     UiDriver::Activate(w);
     UiDriver::Click(w.EditField2());
     UiDriver::Type(w.EditField2(), "abc");
     Menu& bar = Menu::Instance();
-    bar.EnableMenuItems();
-    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
-        EXPECT_TRUE(bar.Lookup(name)->Enabled()) << name;
+    EXPECT_EQ(EnabledEditItems(), (QStringList{"EditUndo", "EditPaste"}));
+    w.EditField2().SetSelStart(0);
+    w.EditField2().SetSelLength(1);
+    EXPECT_EQ(EnabledEditItems(), (QStringList{"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"}));
 
     bar.Choose("EditUndo");
     EXPECT_NE(w.EditField2().Text(), "abc");
@@ -171,6 +188,36 @@ TEST_F(ProgramMenuTest, EditItemsActOnTheFocusedTextField) {
     bar.Choose("EditClear");
     EXPECT_EQ(w.EditField2().Text(), "bc");
     EXPECT_EQ(w.myArray[0][1], "bc") << "the edit reaches the entry";
+}
+
+// In a write-protected window only Copy is left, in the one-line fields as in
+// the notes; a new entry has nothing to undo yet.
+TEST_F(ProgramMenuTest, WriteProtectedFieldsOfferOnlyCopy) {
+    app->DeliverLaunchEvents({});
+    MainWindow& w = *DocumentWindows().front();
+    QApplication::clipboard()->setText("pasted");
+    UiDriver::Activate(w);
+    UiDriver::Click(w.EditField3());
+    UiDriver::Type(w.EditField3(), "anna");
+    UiDriver::Click(w.EditField5());
+    UiDriver::Type(w.EditField5(), "a note");
+    EXPECT_EQ(EnabledEditItems(), (QStringList{"EditUndo", "EditPaste"}));
+
+    UiDriver::ClickToolbarItem(w.ToolbarItem4());  // write protection on
+    ASSERT_TRUE(w.EntriesAreLocked);
+    for (TextField* field : {&w.EditField1(), &w.EditField3()}) {
+        UiDriver::Click(*field);
+        field->SetSelStart(0);
+        field->SetSelLength(2);
+        EXPECT_EQ(EnabledEditItems(), QStringList{"EditCopy"}) << field->Name().toStdString();
+    }
+    UiDriver::Click(w.EditField5());
+    Menu::Instance().Choose("EditSelectAll");
+    EXPECT_EQ(EnabledEditItems(), QStringList{"EditCopy"});
+
+    UiDriver::ClickToolbarItem(w.ToolbarItem2());  // a new entry, unlocked again
+    UiDriver::Click(w.EditField3());
+    EXPECT_EQ(EnabledEditItems(), QStringList{"EditPaste"});
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <QDir>
 #include <QPointer>
+#include <QScreen>
+#include <QWidget>
 
 #include "app/AppTestFixture.h"
 #include "framework/ui/Label.h"
@@ -32,7 +34,7 @@ protected:
 
 TEST_F(OpenDocumentTest, RightPasswordOpensTheDocumentWriteProtected) {
     const QString path =
-        WriteFile("Bank.brimel", Document("open sesame", CurrentRecords("40*60*639*376", kTwoEntries)));
+        WriteFile("Bank.brimel", Document("open sesame", CurrentRecords("40*160*639*376", kTwoEntries)));
     OpenWithPassword(path, "open sesame");
 
     ASSERT_EQ(DocumentWindows().size(), 1u);
@@ -58,7 +60,7 @@ TEST_F(OpenDocumentTest, RightPasswordOpensTheDocumentWriteProtected) {
     EXPECT_FALSE(w.TextHasChanged);
     EXPECT_EQ(w.FocusControl(), &w.EditField6());
     EXPECT_EQ(w.Left(), 40);
-    EXPECT_EQ(w.Top(), 60);
+    EXPECT_EQ(w.Top(), 160);
     EXPECT_EQ(w.Width(), 639);
     EXPECT_EQ(w.Height(), 376);
     // The password dialog is closed after a right password: the next one is new.
@@ -175,9 +177,11 @@ TEST_F(OpenDocumentTest, TheCommittedSamplesOfBothFormatsOpen) {
     EXPECT_TRUE(desktop->messages.isEmpty());
 }
 
+enum class Placed { AsStored, ByLayout, OnScreen };
+
 struct GeometryCase {
     const char* geometry;
-    bool applied;
+    Placed placed;
 };
 
 void PrintTo(const GeometryCase& c, std::ostream* os) {
@@ -186,12 +190,17 @@ void PrintTo(const GeometryCase& c, std::ostream* os) {
 
 class OpenGeometryTest : public OpenDocumentTest, public testing::WithParamInterface<GeometryCase> {};
 
-TEST_P(OpenGeometryTest, StoredPlaceIsTakenOnlyWithItsCornerOnTheMainScreen) {
+// The stored place is taken when its corner lies on the main screen (the
+// screen the fake desktop reports); the window then keeps its whole frame
+// within the real screen's available area, as stored where that fits.
+TEST_P(OpenGeometryTest, StoredPlaceIsTakenWithItsCornerOnTheMainScreenAndKeptOnIt) {
     desktop->screenWidth = 1024;
     desktop->screenHeight = 768;
     auto* reference = new MainWindow();
+    reference->KeepOnScreen();
     reference->Show();
-    const int layoutLeft = reference->Left(), layoutWidth = reference->Width();
+    UiDriver::ProcessEvents();
+    const QRect layout(reference->Left(), reference->Top(), reference->Width(), reference->Height());
     reference->Close();
 
     const GeometryCase& c = GetParam();
@@ -199,29 +208,82 @@ TEST_P(OpenGeometryTest, StoredPlaceIsTakenOnlyWithItsCornerOnTheMainScreen) {
     OpenWithPassword(path, "pw");
     ASSERT_EQ(DocumentWindows().size(), 1u);
     MainWindow& w = *DocumentWindows().front();
+    UiDriver::ProcessEvents();
 
     const QList<QByteArray> pieces = QByteArray(c.geometry).split('*');
-    if (c.applied) {
-        EXPECT_EQ(w.Left(), pieces[0].toInt());
-        EXPECT_EQ(w.Top(), pieces[1].toInt());
-        EXPECT_EQ(w.Width(), pieces[2].toInt());
-        EXPECT_EQ(w.Height(), pieces[3].toInt());
-    } else {
-        EXPECT_EQ(w.Left(), layoutLeft);
-        EXPECT_EQ(w.Width(), layoutWidth);
+    const QRect stored(pieces[0].toInt(), pieces[1].toInt(), pieces[2].toInt(), pieces[3].toInt());
+    const QRect shown(w.Left(), w.Top(), w.Width(), w.Height());
+    const QRect area = w.Widget()->screen()->availableGeometry();
+    const QRect frame = w.Widget()->frameGeometry();
+    EXPECT_TRUE(area.contains(frame));
+    switch (c.placed) {
+        case Placed::AsStored:
+            EXPECT_EQ(shown, stored);
+            break;
+        case Placed::ByLayout:
+            EXPECT_EQ(shown, layout);
+            break;
+        case Placed::OnScreen: {
+            // Moved the least, and shrunk only where it cannot fit.
+            const int spareWidth = area.width() - (frame.width() - shown.width());
+            const int spareHeight = area.height() - (frame.height() - shown.height());
+            EXPECT_EQ(shown.width(), std::min(stored.width(), spareWidth));
+            EXPECT_EQ(shown.height(), std::min(stored.height(), spareHeight));
+            EXPECT_TRUE(frame.left() == area.left() || frame.right() == area.right() || shown.left() == stored.left());
+            EXPECT_TRUE(frame.top() == area.top() || frame.bottom() == area.bottom() || shown.top() == stored.top());
+            EXPECT_NE(shown, stored);
+            break;
+        }
     }
     EXPECT_EQ(w.entry, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OpenGeometryTest,
-                         testing::Values(GeometryCase{"-1*10*700*450", false},    // left off the screen
-                                         GeometryCase{"10*-1*700*450", false},    // top off the screen
-                                         GeometryCase{"0*0*700*450", true},       // the corner itself
-                                         GeometryCase{"1024*10*700*450", false},  // left = screen width
-                                         GeometryCase{"10*768*700*450", false},   // top = screen height
-                                         GeometryCase{"1023*767*700*450", true},  // last pixel
-                                         GeometryCase{"100*50*1900*1400", true}   // larger than the screen
+                         testing::Values(GeometryCase{"-1*10*700*450", Placed::ByLayout},    // left off the screen
+                                         GeometryCase{"10*-1*700*450", Placed::ByLayout},    // top off the screen
+                                         GeometryCase{"1024*10*700*450", Placed::ByLayout},  // left = screen width
+                                         GeometryCase{"10*768*700*450", Placed::ByLayout},   // top = screen height
+                                         GeometryCase{"40*160*639*376", Placed::AsStored},   // room for the bars above
+                                         GeometryCase{"80*200*700*450", Placed::AsStored},   // room all around
+                                         GeometryCase{"40*60*639*376", Placed::OnScreen},  // the bars above the screen
+                                         GeometryCase{"0*0*700*450", Placed::OnScreen},    // the corner itself
+                                         GeometryCase{"1023*767*700*450", Placed::OnScreen},  // last pixel
+                                         GeometryCase{"100*50*1900*1400", Placed::OnScreen},  // larger than the screen
+                                         GeometryCase{"9*9*65000*65000", Placed::OnScreen}    // far larger
                                          ));
+
+// Saved, closed and opened again, a window comes back exactly where the user
+// left it, at the screen's corner and edges as well: no drift by the bars or
+// the borders.
+TEST_F(OpenDocumentTest, ADocumentSavedHereReopensExactlyWhereItWas) {
+    const QString path = WriteFile("Bank.brimel", Document("pw", CurrentRecords("40*160*639*376", kTwoEntries)));
+    OpenWithPassword(path, "pw");
+    UiDriver::ProcessEvents();
+    const QRect area = DocumentWindows().front()->Widget()->screen()->availableGeometry();
+    const QPoint corners[] = {area.topLeft() + QPoint(150, 60), area.topLeft(), area.bottomRight()};
+    for (const QPoint& corner : corners) {
+        MainWindow& w = *DocumentWindows().front();
+        // Dragged by its title bar (the frame moves), then resized by its border.
+        QRect frame = w.Widget()->frameGeometry();
+        frame.moveTo(corner);
+        frame.moveRight(std::min(frame.right(), area.right()));
+        frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+        w.Widget()->move(frame.topLeft());
+        UiDriver::ProcessEvents();
+        const QRect placed(w.Left(), w.Top(), w.Width(), w.Height());
+        w.RunMenuHandler("FileSave");
+        w.Close();
+        UiDriver::ProcessEvents();
+
+        OpenWithPassword(path, "pw");
+        ASSERT_EQ(DocumentWindows().size(), 1u);
+        MainWindow& again = *DocumentWindows().front();
+        UiDriver::ProcessEvents();
+        EXPECT_EQ(QRect(again.Left(), again.Top(), again.Width(), again.Height()), placed);
+        EXPECT_TRUE(area.contains(again.Widget()->frameGeometry()));
+    }
+    EXPECT_TRUE(desktop->messages.isEmpty());
+}
 
 TEST_F(OpenDocumentTest, AFileEndingInsideAnEntryKeepsThatEntry) {
     std::vector<QByteArray> records = CurrentRecords("0*0*639*376", kTwoEntries);

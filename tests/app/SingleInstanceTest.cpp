@@ -186,9 +186,10 @@ public:
         AnswerWhenShown();
         return DesktopServicesQt::GetOpenFolderItem(filter);
     }
-    std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) override {
+    std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName,
+                                                const FolderItem& folder) override {
         AnswerWhenShown();
-        return DesktopServicesQt::GetSaveFolderItem(filter, proposedName);
+        return DesktopServicesQt::GetSaveFolderItem(filter, proposedName, folder);
     }
 
 private:

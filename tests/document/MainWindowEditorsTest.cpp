@@ -343,13 +343,48 @@ TEST_F(MainWindowTest, CopyPutsTheRealTextOnTheClipboard) {
     EXPECT_EQ(desktop_->clipboardTexts, (QStringList{"s3cr3t", ""}));
 }
 
-TEST_F(MainWindowTest, VisitHandsTheUrlAsTyped) {
-    MainWindow& w = OpenTitles({"a"});
-    for (const QString url : {"www.example.com/a b", "", "mailto:x@example.com"}) {
-        w.EditField2().SetText(url);
+TEST_F(MainWindowTest, VisitOpensAnAddressWithoutASchemeAsHttps) {
+    const struct {
+        const char* typed;
+        const char* opened;
+    } cases[] = {
+        {"www.example.org", "https://www.example.org"},
+        {"www.example.com/a b", "https://www.example.com/a b"},
+        {"  example.org/login ", "https://example.org/login"},
+        {"example.org:8080/a", "https://example.org:8080/a"},
+        {"localhost:8080", "https://localhost:8080"},
+        {"http://example.org", "http://example.org"},
+        {"HTTPS://Example.org/?q=1#x", "HTTPS://Example.org/?q=1#x"},
+        {"mailto:x@example.com", "mailto:x@example.com"},
+        {"ftp://files.example.org", "ftp://files.example.org"},
+        {"tel:5551234", "tel:5551234"},
+    };
+    MainWindow& w = OpenTitles({"a"}, false);  // write-protected: Visit still works
+    for (const auto& c : cases) {
+        w.EditField2().SetText(c.typed);
         w.BevelButton1().Push();
-        EXPECT_EQ(desktop_->urls.back(), url);
+        EXPECT_EQ(desktop_->urls.back(), c.opened) << c.typed;
     }
+    EXPECT_TRUE(desktop_->messages.isEmpty());
+
+    // Nothing typed, nothing to open.
+    const int handed = desktop_->urls.size();
+    for (const char* blank : {"", "   "}) {
+        w.EditField2().SetText(blank);
+        w.BevelButton1().Push();
+    }
+    EXPECT_EQ(desktop_->urls.size(), handed);
+    EXPECT_TRUE(desktop_->messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, VisitSaysSoWhenTheDesktopCannotOpenTheAddress) {
+    MainWindow& w = OpenTitles({"a"});
+    desktop_->opensUrls = false;
+    w.EditField2().SetText("www.example.org");
+    w.BevelButton1().Push();
+    ASSERT_EQ(desktop_->messages.size(), 1);
+    EXPECT_TRUE(desktop_->messages[0].contains("\u201Chttps://www.example.org\u201D could not be opened"))
+        << qPrintable(desktop_->messages[0]);
 }
 
 }  // namespace

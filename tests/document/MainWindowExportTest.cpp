@@ -168,8 +168,10 @@ TEST_F(MainWindowExportTest, ACharacterOutsideMacRomanIsRefusedBeforeAFileIsChos
     ASSERT_EQ(desktop->messages.size(), 1);
     EXPECT_EQ(desktop->messages[0],
               SaveMessages::ExportFailed("untitled1.tsv",
-                                         SaveMessages::UnencodableCell("Snow", 1, EntryColumn::User, "\u2603")));
-    EXPECT_TRUE(desktop->messages[0].contains("\u201CUser ID, Name, Login\u201D"));
+                                         "these fields hold characters that cannot be stored in it:\n"
+                                         "\u2022 \u201CUser ID, Name, Login\u201D of the entry "
+                                         "\u201CSnow\u201D: \u201C\u2603\u201D (U+2603)\n"
+                                         "Replace those characters and try again."));
     EXPECT_TRUE(QDir(Path("")).entryList(QDir::Files).isEmpty());
 }
 

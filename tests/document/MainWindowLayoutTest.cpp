@@ -8,7 +8,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
+#include <QListView>
 #include <QToolBar>
+#include <QToolTip>
 #include <QWidget>
 
 namespace {
@@ -116,6 +119,25 @@ TEST_F(MainWindowTest, NewWindowIsEmptyHiddenAndLocked) {
     EXPECT_FALSE(w.EditField1().Password());
     EXPECT_EQ(w.Timer1().Mode(), 2);
     EXPECT_EQ(w.Timer1().Period(), 500);
+}
+
+// Hovering a row shows the list's help tag, with its hint that typing searches
+// the list, also when the rows fill the list and their titles are cut short.
+TEST_F(MainWindowTest, TheListShowsItsHelpTagOverItsRows) {
+    QStringList titles;
+    for (int i = 0; i < 40; ++i)  // more than the list shows
+        titles << QStringLiteral("Entry %1 with a title too long for the list to show whole").arg(i);
+    MainWindow& w = OpenTitles(titles);
+    QListView* view = w.ListBox1().View();
+    const QString expected = QString(w.ListBox1().HelpTag()).replace('\r', '\n');
+    for (const QPoint at : {view->visualRect(view->model()->index(0, 0)).center(),
+                            view->visualRect(view->model()->index(5, 0)).center()}) {
+        QToolTip::hideText();
+        QHelpEvent hover(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &hover);
+        EXPECT_EQ(QToolTip::text(), expected);
+    }
+    QToolTip::hideText();
 }
 
 TEST_F(MainWindowTest, CaptionsAndHelpTags) {

@@ -193,9 +193,9 @@ TEST_P(MainWindowSaveBadCell, IsRefusedNamingTheEntryAndTheFieldAndNothingIsWrit
 
     ASSERT_EQ(desktop->messages.size(), 1);
     EXPECT_EQ(desktop->messages[0],
-              QStringLiteral("The document \u201CDoc.brimel\u201D could not be saved: the field \u201C%1\u201D of the "
-                             "entry \u201C%2\u201D holds the character \u201C%3\u201D, which cannot be stored. "
-                             "Replace it and try again.")
+              QStringLiteral("The document \u201CDoc.brimel\u201D could not be saved: these fields hold characters "
+                             "that cannot be stored in it:\n\u2022 \u201C%1\u201D of the entry \u201C%2\u201D: "
+                             "\u201C%3\u201D (U+2603)\nReplace those characters and try again.")
                   .arg(GetParam().field, title, kSnowman));
     EXPECT_EQ(CheckUnsaved("Doc.brimel"), 0);
     ExpectOldFileIntact();

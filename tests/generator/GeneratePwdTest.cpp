@@ -241,7 +241,35 @@ INSTANTIATE_TEST_SUITE_P(Values, LengthArrows,
                                            ArrowCase{"998", "999", "997"}, ArrowCase{"", "1", ""},
                                            ArrowCase{"-5", "-4", "-5"}, ArrowCase{"2", "3", "1"},
                                            ArrowCase{"1", "2", "1"}, ArrowCase{"0", "1", "0"},
-                                           ArrowCase{"1e9", "1e9", "999999999"}));
+                                           // whole numbers within 1 to 999, three characters at most
+                                           ArrowCase{"1e9", "1e9", "999"}, ArrowCase{"1e3", "1e3", "999"},
+                                           ArrowCase{"9e2", "901", "899"}, ArrowCase{"2.5", "3", "2"},
+                                           ArrowCase{".5", "1", ".5"}, ArrowCase{"-.5", "0", "-.5"}));
+
+TEST_F(GeneratorFixture, TheLengthFieldHoldsThreeCharactersEveryWayIn) {
+    TextField& length = *window.EditField1();
+    UiDriver::Click(length);
+    const struct {
+        const char* way;
+        std::function<void()> put;
+    } ways[] = {
+        {"typed", [&] { UiDriver::Type(length, "1234"); }},
+        {"pasted", [&] { UiDriver::Paste(length, "1234"); }},
+        {"dropped", [&] { UiDriver::Drop(length, "1234"); }},
+        {"composed", [&] { UiDriver::Compose(length, "1234"); }},
+        {"set", [&] { length.SetText("1234"); }},
+    };
+    for (const auto& way : ways) {
+        length.SetText("");
+        way.put();
+        EXPECT_EQ(length.Text(), "123") << way.way;
+    }
+    // Stepped all the way up, the arrows stop at 999.
+    length.SetText("997");
+    for (int i = 0; i < 5; ++i)
+        UiDriver::ClickUp(*window.UpDownArrows1());
+    EXPECT_EQ(length.Text(), "999");
+}
 
 // --- Copy --------------------------------------------------------------------
 
@@ -416,7 +444,7 @@ INSTANTIATE_TEST_SUITE_P(
                        kLower + kDigits + kUpper + kSymbols, true},
         GenerationCase{"AlphanumericLower", Type::Alphanumeric, false, false, false, "36", 36, kLower + kDigits, true},
         GenerationCase{"FractionRoundsUp", Type::Numeric, false, true, false, "2.5", 3, kDigits, false},
-        GenerationCase{"FractionWithinPool", Type::Hexadecimal, false, false, false, "15.5", 16, kHex, true},
+        GenerationCase{"FractionWithinPool", Type::Hexadecimal, false, false, false, "9.5", 10, kHex, false},
         GenerationCase{"ArrowsTopValue", Type::Alphanumeric, true, true, true, "999", 999,
                        kLower + kDigits + kUpper + kSymbols, false},
         // Val reads "1e9" as a billion: held to 999 characters.
@@ -447,7 +475,6 @@ TEST_P(Refusal, TooLongWithoutDuplicatesShowsTheMessageAndKeepsTheResult) {
 
 INSTANTIATE_TEST_SUITE_P(Lengths, Refusal,
                          ::testing::Values(RefusalCase{"Hex17", Type::Hexadecimal, true, true, "17"},
-                                           RefusalCase{"HexFraction", Type::Hexadecimal, false, false, "16.5"},
                                            RefusalCase{"Numeric11", Type::Numeric, true, false, "11"},
                                            RefusalCase{"NumericSymbols16", Type::Numeric, false, true, "16"},
                                            RefusalCase{"Alphabetic27", Type::Alphabetic, false, false, "27"},

@@ -50,13 +50,16 @@ std::optional<FolderItem> FakeDesktop::GetOpenFolderItem(const QString& filter) 
     return Answer(openAnswers_);
 }
 
-std::optional<FolderItem> FakeDesktop::GetSaveFolderItem(const QString&, const QString& proposedName) {
+std::optional<FolderItem> FakeDesktop::GetSaveFolderItem(const QString&, const QString& proposedName,
+                                                         const FolderItem& folder) {
     saveNames.append(proposedName);
+    saveFolders.append(folder.NativePath());
     return Answer(saveAnswers_);
 }
 
-void FakeDesktop::ShowURL(const QString& url) {
+bool FakeDesktop::ShowURL(const QString& url) {
     urls.append(url);
+    return opensUrls;
 }
 
 void FakeDesktop::SetClipboardText(const QString& text) {

@@ -55,10 +55,14 @@ public:
     QStringList clipboardTexts;  // every text put on the clipboard
     QStringList openFilters;     // the filter of each open dialog
     QStringList saveNames;       // the proposed name of each save dialog
+    QStringList saveFolders;     // the folder each save dialog shows; "" for its own choice
     // Dialogs shown while their queue was empty; they answered cancel.
     int unansweredDialogs = 0;
     // Run inside each MsgBox, after it is recorded (a user reading it).
     std::function<void(const QString&)> onMsgBox;
+
+    // Whether the desktop has a program to open the URLs handed to it.
+    bool opensUrls = true;
 
     int screenWidth = 1024;
     int screenHeight = 768;
@@ -68,8 +72,9 @@ public:
 
     void MsgBox(const QString& message) override;
     std::optional<FolderItem> GetOpenFolderItem(const QString& filter) override;
-    std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) override;
-    void ShowURL(const QString& url) override;
+    std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName,
+                                                const FolderItem& folder) override;
+    bool ShowURL(const QString& url) override;
     void SetClipboardText(const QString& text) override;
     int ScreenWidth(int index) override;
     int ScreenHeight(int index) override;

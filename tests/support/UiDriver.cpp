@@ -6,10 +6,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QEnterEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QListView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QThread>
 #include <QToolBar>
@@ -117,13 +121,37 @@ void UiDriver::ClickDown(UpDownArrows& arrows) {
     SendMouse(arrows.DownButton(), arrows.DownButton()->rect().center());
 }
 
-void UiDriver::SendKey(QWidget* target, int key, const QString& text) {
-    InputEvents::Key(target, key, text);
+void UiDriver::SendKey(QWidget* target, int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+    InputEvents::Key(target, key, text, modifiers);
 }
 
 void UiDriver::Type(RectControl& field, const QString& text) {
     for (QChar c : text)
         SendKey(field.Widget(), InputEvents::KeyFor(c), QString(c));
+}
+
+void UiDriver::Paste(RectControl& field, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    SendKey(field.Widget(), Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+}
+
+void UiDriver::Drop(RectControl& field, const QString& text) {
+    QMimeData data;
+    data.setText(text);
+    QWidget* target = field.Widget();
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+void UiDriver::Compose(RectControl& field, const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(field.Widget(), &commit);
 }
 
 QWidget* UiDriver::KeyTarget(Window& window) {

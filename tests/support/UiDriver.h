@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <Qt>
 #include <functional>
 
 class Listbox;
@@ -30,6 +31,12 @@ public:
     static void ClickDown(UpDownArrows& arrows);
     // Types each character as a key press into the control's widget.
     static void Type(RectControl& field, const QString& text);
+    // Puts text on the clipboard and pastes it into the field with Ctrl+V.
+    static void Paste(RectControl& field, const QString& text);
+    // Drags text from another program and drops it on the middle of the field.
+    static void Drop(RectControl& field, const QString& text);
+    // An input method (a compose key, a Chinese one) commits text into the field.
+    static void Compose(RectControl& field, const QString& text);
     // A key press (and release) sent to the window's focus widget.
     static void PressKey(Window& window, int key, const QString& text = QString());
     static void PressReturn(Window& window);
@@ -49,5 +56,6 @@ public:
 
 private:
     static QWidget* KeyTarget(Window& window);
-    static void SendKey(QWidget* target, int key, const QString& text);
+    static void SendKey(QWidget* target, int key, const QString& text,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 };

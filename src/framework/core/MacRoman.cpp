@@ -141,17 +141,20 @@ bool EncodeNormalized(const QString& text, QByteArray* out) {
     UErrorCode status = U_ZERO_ERROR;
     const int32_t n =
         ucnv_fromUChars(c, bytes.data(), int32_t(bytes.size()), Units(text), int32_t(text.size()), &status);
-    if (U_FAILURE(status) || n > text.size())
+    // One byte per character: fewer means the converter dropped one it lacks
+    // (it skips invisible ones such as U+200B).
+    if (U_FAILURE(status) || n != text.size())
         return false;
     bytes.resize(n);
     *out = bytes;
     return true;
 }
 
-// 0-based character index of the first character, or combining sequence,
-// that has no MacRoman form; -1 when there is none. Each sequence that NFC
-// treats on its own is tried separately.
-int FirstBadChar(const QString& text) {
+// Calls bad(charIndex, sequence) for each sequence that NFC treats on its own
+// (a character with its combining marks) and that has no MacRoman form, in
+// order, while bad returns true. charIndex counts characters as Len does.
+template <class Visit>
+void ForEachBadSequence(const QString& text, Visit bad) {
     const UNormalizer2* nfc = Nfc();
     QByteArray scratch;
     int charIndex = 0;
@@ -170,8 +173,9 @@ int FirstBadChar(const QString& text) {
         }
         const bool boundary = atEnd || !nfc || unorm2_hasBoundaryBefore(nfc, UChar32(cp));
         if (boundary && i > segmentStart) {
-            if (!EncodeNormalized(ToNfc(text.mid(segmentStart, i - segmentStart)), &scratch))
-                return segmentCharIndex;
+            const QString sequence = text.mid(segmentStart, i - segmentStart);
+            if (!EncodeNormalized(ToNfc(sequence), &scratch) && !bad(segmentCharIndex, sequence))
+                return;
             segmentStart = i;
             segmentCharIndex = charIndex;
         }
@@ -180,7 +184,17 @@ int FirstBadChar(const QString& text) {
         i = next;
         ++charIndex;
     }
-    return -1;
+}
+
+// 0-based character index of the first character, or combining sequence,
+// that has no MacRoman form; -1 when there is none.
+int FirstBadChar(const QString& text) {
+    int first = -1;
+    ForEachBadSequence(text, [&first](int charIndex, const QString&) {
+        first = charIndex;
+        return false;
+    });
+    return first;
 }
 
 }  // namespace
@@ -203,6 +217,18 @@ bool MacRoman::Encode(const QString& text, QByteArray* out, int* firstBadChar) {
             *firstBadChar = 0;
     }
     return false;
+}
+
+QStringList MacRoman::Unencodable(const QString& text) {
+    QStringList found;
+    if (CanEncode(text))
+        return found;
+    ForEachBadSequence(text, [&found](int, const QString& sequence) {
+        if (!found.contains(sequence))
+            found.append(sequence);
+        return true;
+    });
+    return found;
 }
 
 bool MacRoman::CanEncode(const QString& text) {

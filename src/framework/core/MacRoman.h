@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Conversion between text and the MacRoman encoding (Apple's mapping: 0xDB is
 // the euro sign, 0xF0 is U+F8FF). Text is normalised to NFC before encoding,
@@ -17,6 +18,11 @@ public:
 
     // Whether Encode would succeed.
     static bool CanEncode(const QString& text);
+
+    // The characters of text that have no MacRoman form, each once, in the
+    // order they first occur; a character with combining marks counts as one
+    // ("q" with a combining acute accent). Empty when Encode would succeed.
+    static QStringList Unencodable(const QString& text);
 
     // Every byte 0x00-0xFF has a character; Encode(Decode(b)) gives b back.
     static QString Decode(const QByteArray& bytes);

@@ -41,13 +41,18 @@ std::optional<FolderItem> GetOpenFolderItem(const QString& filter) {
     return DesktopServices::Get().GetOpenFolderItem(filter);
 }
 
-std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) {
+std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName,
+                                            const FolderItem& folder) {
     ModalScope asking;
-    return DesktopServices::Get().GetSaveFolderItem(filter, proposedName);
+    return DesktopServices::Get().GetSaveFolderItem(filter, proposedName, folder);
 }
 
-void ShowURL(const QString& url) {
-    DesktopServices::Get().ShowURL(url);
+bool ShowURL(const QString& url) {
+    if (DesktopServices::Get().ShowURL(url))
+        return true;
+    MsgBox(QStringLiteral("\u201C%1\u201D could not be opened: no program on this computer is set up to open it.")
+               .arg(url));
+    return false;
 }
 
 DesktopServices::ScreenArea Screen(int index) {

@@ -30,11 +30,14 @@ public:
     // The file the user picks to open; no value on cancel. filter is a file
     // dialog filter ("Documents (*.brimel)"); empty shows every file.
     virtual std::optional<FolderItem> GetOpenFolderItem(const QString& filter) = 0;
-    // The file the user names to save to, proposedName filled in; no value on
+    // The file the user names to save to, proposedName filled in, the dialog
+    // showing folder (a null folder: the dialog's own choice); no value on
     // cancel. Choosing an existing file is confirmed by the dialog first.
-    virtual std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName) = 0;
-    // Opens the URL in the default browser or mail program; reports nothing.
-    virtual void ShowURL(const QString& url) = 0;
+    virtual std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName,
+                                                        const FolderItem& folder) = 0;
+    // Opens the URL in the default browser or mail program; false when the
+    // desktop has nothing to open it with.
+    virtual bool ShowURL(const QString& url) = 0;
     // Replaces the clipboard's content with text, marked as a secret so that
     // clipboard managers keep it out of their history.
     virtual void SetClipboardText(const QString& text) = 0;
@@ -57,6 +60,8 @@ public:
 // The framework's free functions, forwarding to DesktopServices::Get().
 void MsgBox(const QString& message);
 std::optional<FolderItem> GetOpenFolderItem(const QString& filter = QString());
-std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName);
-void ShowURL(const QString& url);
+std::optional<FolderItem> GetSaveFolderItem(const QString& filter, const QString& proposedName,
+                                            const FolderItem& folder = FolderItem());
+// Opens the URL; when the desktop cannot, says so and gives false.
+bool ShowURL(const QString& url);
 DesktopServices::ScreenArea Screen(int index);

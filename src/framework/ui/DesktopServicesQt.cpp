@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -54,14 +55,15 @@ std::optional<FolderItem> DesktopServicesQt::GetOpenFolderItem(const QString& fi
     return ChosenFile(QFileDialog::getOpenFileName(DialogParent(), QString(), QString(), filter));
 }
 
-std::optional<FolderItem> DesktopServicesQt::GetSaveFolderItem(const QString& filter, const QString& proposedName) {
+std::optional<FolderItem> DesktopServicesQt::GetSaveFolderItem(const QString& filter, const QString& proposedName,
+                                                               const FolderItem& folder) {
+    const QString start = folder.IsNull() ? proposedName : QDir(folder.NativePath()).filePath(proposedName);
     // Qt's save dialog asks before it lets the user pick an existing file.
-    return ChosenFile(QFileDialog::getSaveFileName(DialogParent(), QString(), proposedName, filter));
+    return ChosenFile(QFileDialog::getSaveFileName(DialogParent(), QString(), start, filter));
 }
 
-void DesktopServicesQt::ShowURL(const QString& url) {
-    // The text goes to the system as the user typed it; a bad URL simply opens nothing.
-    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+bool DesktopServicesQt::ShowURL(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
 }
 
 void DesktopServicesQt::SetClipboardText(const QString& text) {

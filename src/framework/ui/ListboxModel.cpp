@@ -12,7 +12,8 @@ int ListboxModel::rowCount(const QModelIndex& parent) const {
 QVariant ListboxModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= Count())
         return QVariant();
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+    // No tool tip of a row's own: the list's help tag shows over its rows too.
+    if (role == Qt::DisplayRole)
         return rows_[std::size_t(index.row())];
     return QVariant();
 }

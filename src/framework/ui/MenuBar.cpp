@@ -5,6 +5,8 @@
 #include "framework/ui/Window.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -87,6 +89,50 @@ bool RunTextCommand(const QString& name) {
         RunOnTextEdit(rich, name);
         return true;
     }
+    return false;
+}
+
+// Whether an edit command would act on a multi-line text edit now.
+template <class Edit>
+bool ActsOnTextEdit(const Edit& edit, const QString& name) {
+    const bool writable = !edit.isReadOnly();
+    const bool selection = edit.textCursor().hasSelection();
+    if (name == QLatin1String("EditUndo"))
+        return writable && edit.document()->isUndoAvailable();
+    if (name == QLatin1String("EditCut") || name == QLatin1String("EditClear"))
+        return writable && selection;
+    if (name == QLatin1String("EditCopy"))
+        return selection;
+    if (name == QLatin1String("EditPaste"))
+        return writable && edit.canPaste();
+    return true;
+}
+
+// Whether an edit command would act on the focused text field now: nothing
+// to undo, nothing selected, a write-protected field or an empty clipboard
+// leaves it greyed out.
+bool TextCommandActs(const QString& name) {
+    QWidget* field = Window::FocusedTextWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(field)) {
+        const bool writable = !line->isReadOnly();
+        // A masked field gives nothing away, as the field's own menu does.
+        const bool selection = line->hasSelectedText() && line->echoMode() == QLineEdit::Normal;
+        if (name == QLatin1String("EditUndo"))
+            return writable && line->isUndoAvailable();
+        if (name == QLatin1String("EditCut"))
+            return writable && selection;
+        if (name == QLatin1String("EditCopy"))
+            return selection;
+        if (name == QLatin1String("EditPaste"))
+            return writable && !QGuiApplication::clipboard()->text().isEmpty();
+        if (name == QLatin1String("EditClear"))
+            return writable && line->hasSelectedText();
+        return true;
+    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(field))
+        return ActsOnTextEdit(*plain, name);
+    if (auto* rich = qobject_cast<QTextEdit*>(field))
+        return ActsOnTextEdit(*rich, name);
     return false;
 }
 
@@ -194,7 +240,7 @@ void MenuBar::EnableMenuItems() {
         const QString name = item->Name();
         bool enabled = item->AutoEnable() && HandlerBound(name);
         if (!enabled && IsPlatformTextCommand(name)) {
-            enabled = Window::FocusedTextWidget() != nullptr;
+            enabled = TextCommandActs(name);
         }
         item->SetEnabled(enabled);
     });

@@ -28,7 +28,10 @@ class Window;
 // before a menu opens and before a keyboard shortcut is acted on.
 //
 // Undo, Cut, Copy, Paste and Clear (and Select All while no handler is bound)
-// act on the focused text field, and are enabled while there is one.
+// act on the focused text field, and each is enabled only while it would act
+// there: Undo while there is an edit to undo, Cut, Copy and Clear while text
+// is selected, Paste while the clipboard holds text; in a write-protected
+// field only Copy and Select All.
 //
 // On Linux every document window shows the bar: each gets a Qt menu bar of its
 // own that holds the items' shared actions. The keyboard shortcuts are

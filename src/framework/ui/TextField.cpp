@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <QLineEdit>
 
+#include "CharacterLimit.h"
 #include "KeyText.h"
+#include "framework/core/Strings.h"
 
 namespace {
 
@@ -66,8 +68,14 @@ QString TextField::Text() const {
 }
 
 void TextField::SetText(const QString& text) {
-    edit_->setText(text);
+    edit_->setText(limit_ > 0 ? ::Left(text, limit_) : text);
     DeliverTextChange();
+}
+
+void TextField::SetLimitText(int limit) {
+    limit_ = limit;
+    delete edit_->validator();
+    edit_->setValidator(limit > 0 ? new CharacterLimit(limit, edit_) : nullptr);
 }
 
 bool TextField::Password() const {
@@ -153,7 +161,8 @@ bool TextField::eventFilter(QObject* watched, QEvent* event) {
         if (!text.isEmpty() && KeyDown && KeyDown(*this, text))
             return true;
         if (limit_ > 0 && KeyText::Inserts(*key) && !edit_->isReadOnly()) {
-            const int after = int(edit_->text().size()) - int(edit_->selectedText().size()) + int(key->text().size());
+            // A key that would not fit is not typed at all (nor delivered as an edit).
+            const int after = Len(edit_->text()) - Len(edit_->selectedText()) + Len(key->text());
             if (after > limit_)
                 return true;
         }

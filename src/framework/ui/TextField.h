@@ -9,9 +9,8 @@ class QLineEdit;
 
 // A one-line text field. Setting Text delivers TextChange inside the call,
 // also when the window is hidden and when the text is unchanged; each edit
-// the user makes delivers it once. LimitText caps what the user types key by
-// key; a paste or a text the program sets is kept whole, so the program's own
-// length checks see it.
+// the user makes delivers it once. LimitText (0: none) caps the text in
+// characters however it arrives: typed, pasted, dropped or set by the program.
 class TextField : public RectControl {
 public:
     TextField(::Window* window, const QString& name, QWidget* parent);
@@ -23,7 +22,7 @@ public:
     bool ReadOnly() const;
     void SetReadOnly(bool readOnly);
     int LimitText() const { return limit_; }
-    void SetLimitText(int limit) { limit_ = limit; }
+    void SetLimitText(int limit);
     int SelStart() const;
     void SetSelStart(int start);
     int SelLength() const;

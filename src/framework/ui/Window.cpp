@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <QApplication>
 #include <QEventLoop>
@@ -20,6 +21,7 @@
 #include "PushButton.h"
 #include "RadioButton.h"
 #include "RoundRectangle.h"
+#include "ScreenFit.h"
 #include "StandardToolbarItem.h"
 #include "TextArea.h"
 #include "TextField.h"
@@ -461,6 +463,8 @@ void Window::ShowFrame() {
     if (closed_)
         return;
     frame_->show();
+    if (fitWhenExposed_)
+        frame_->WatchFirstExpose();
     frame_->raise();
     frame_->activateWindow();
     BringToFront();
@@ -470,6 +474,43 @@ void Window::ShowFrame() {
             FocusFirstControl();
         firstFocus_ = focus_;
     }
+}
+
+void Window::KeepOnScreen() {
+    FitToScreen(placed_ || Visible());
+    fitWhenExposed_ = !shownOnce_;
+}
+
+void Window::FitToScreen(bool move) {
+    QScreen* screen = frame_->isVisible() ? frame_->screen() : nullptr;
+    if (!screen && placed_)
+        screen = QGuiApplication::screenAt(QPoint(Left(), Top()));
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QMargins margins = frame_->windowHandle() ? frame_->windowHandle()->frameMargins() : QMargins();
+    QRect fitted = ScreenFit::Fit(QRect(Left(), Top(), Width(), Height()), ExtraHeight(), margins, area);
+    if (fitted.size() != QSize(Width(), Height())) {
+        // On a screen smaller than the window's minimum size the minimum gives way.
+        spec_.minWidth = std::min(spec_.minWidth, fitted.width());
+        spec_.minHeight = std::min(spec_.minHeight, fitted.height());
+        ResizeContent(fitted.width(), fitted.height());
+        // The menu bar may wrap at the new width.
+        fitted = ScreenFit::Fit(QRect(Left(), Top(), Width(), Height()), ExtraHeight(), margins, area);
+    }
+    if (move && fitted.topLeft() != QPoint(Left(), Top())) {
+        SetLeft(fitted.left());
+        SetTop(fitted.top());
+    }
+}
+
+void Window::FrameExposed() {
+    if (!fitWhenExposed_ || closed_)
+        return;
+    fitWhenExposed_ = false;
+    FitToScreen(true);
 }
 
 Window* Window::FrontmostOther() const {

@@ -78,6 +78,13 @@ public:
     void SetTop(int top);
     void SetWidth(int width);
     void SetHeight(int height);
+    // Moves and shrinks the window as little as needed for its whole frame
+    // (title bar and borders included) to lie within its screen's available
+    // area; a window that fits stays exactly where it is. A window the program
+    // has not placed is left where the window manager puts it, when that fits.
+    // Not yet shown, it is fitted once more when it first appears, as only then
+    // are the window manager's borders known.
+    void KeepOnScreen();
     int MinWidth() const { return spec_.minWidth; }
     int MinHeight() const { return spec_.minHeight; }
     int MaxWidth() const { return spec_.maxWidth; }
@@ -153,6 +160,9 @@ private:
     void FinishClose();
     void NativeFocusChanged(RectControl* control);
     void FrameResized();
+    // Moves (when move) and shrinks the window into its screen's available area.
+    void FitToScreen(bool move);
+    void FrameExposed();
     PushButton* MarkedButton(bool isDefault) const;
 
     WindowSpec spec_;
@@ -173,5 +183,8 @@ private:
     // Set once the program positions the window; until then a change of the
     // bars' height keeps the frame where it is instead of the content area.
     bool placed_ = false;
+    // The window manager's borders are known only once it has framed the
+    // window: its first showing is fitted again then.
+    bool fitWhenExposed_ = false;
     int extra_ = 0;  // height of the bars above the content area
 };

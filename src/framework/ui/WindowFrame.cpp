@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolBar>
+#include <QWindow>
 
 #include "Window.h"
 
@@ -61,6 +62,11 @@ void WindowFrame::LayoutParts() {
     content_->setGeometry(0, y, width(), std::max(0, height() - y));
 }
 
+void WindowFrame::WatchFirstExpose() {
+    if (windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
 void WindowFrame::closeEvent(QCloseEvent* event) {
     // The Window decides (Event_CancelClose) and hides the frame itself.
     event->ignore();
@@ -103,6 +109,14 @@ void WindowFrame::showEvent(QShowEvent* event) {
 }
 
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        if (windowHandle()->isExposed()) {
+            windowHandle()->removeEventFilter(this);
+            if (window_)
+                window_->FrameExposed();
+        }
+        return false;
+    }
     if (event->type() == QEvent::LayoutRequest && window_ && watched != content_ &&
         (watched == menuBar_ || watched == toolbar_)) {
         window_->BarsChanged();

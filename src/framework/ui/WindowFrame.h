@@ -18,6 +18,9 @@ public:
     // Height taken above the content area by the menu bar and the toolbar.
     int ExtraHeight() const;
     void LayoutParts();
+    // Tells the Window once the native window is first exposed, framed by the
+    // window manager.
+    void WatchFirstExpose();
     // Stops forwarding events: the Window is going away.
     void Detach() { window_ = nullptr; }
 

@@ -91,6 +91,7 @@ TEST(MacRoman, ReportsTheFirstCharacterItLacks) {
         {"combining mark MacRoman lacks", QString::fromUtf8("xq\u0301"), 1},
         {"lone surrogate", QStringLiteral("ab") + QChar(0xD800), 2},
         {"first of two", QString::fromUtf8("\u0100\u4E2D"), 0},
+        {"invisible, never dropped", QString::fromUtf8("a\u200Bb\uFEFF"), 1},
     };
     for (const BadCase& c : cases) {
         QByteArray out("stale");
@@ -100,6 +101,29 @@ TEST(MacRoman, ReportsTheFirstCharacterItLacks) {
         EXPECT_TRUE(out.isEmpty()) << c.name;
         EXPECT_FALSE(MacRoman::CanEncode(c.text)) << c.name;
     }
+}
+
+TEST(MacRoman, NamesEveryCharacterItLacksOnceInOrder) {
+    const QString smile = QString::fromUcs4(U"\U0001F600");
+    const struct {
+        const char* name;
+        QString text;
+        QStringList unencodable;
+    } cases[] = {
+        {"all of it encodes", QString::fromUtf8("Caf\u00E9 Zo\u00EB \u2013 \u20AC"), {}},
+        {"decomposed accent encodes", QString::fromUtf8("e\u0301"), {}},
+        {"each once, in order",
+         QString::fromUtf8("\u0141\u00F3d\u017A \u0141"),
+         {QString::fromUtf8("\u0141"), QString::fromUtf8("\u017A")}},
+        {"a pair is one character", QStringLiteral("a") + smile + smile, {smile}},
+        {"with its combining mark",
+         QString::fromUtf8("xq\u0331y\u4E2D"),
+         {QString::fromUtf8("q\u0331"), QString::fromUtf8("\u4E2D")}},
+        {"invisible", QString::fromUtf8("a\u200Bb"), {QString::fromUtf8("\u200B")}},
+        {"lone surrogate", QStringLiteral("ab") + QChar(0xD800), {QString(QChar(0xD800))}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MacRoman::Unencodable(c.text), c.unencodable) << c.name;
 }
 
 TEST(MacRoman, AsciiAndEmpty) {

@@ -84,10 +84,43 @@ TEST_F(FieldEvents, SettingTextDeliversTextChangeInsideTheCallEvenWhenUnchanged)
     EXPECT_EQ(log, (std::vector<QString>{"change abc", "change abc", "notes n", "notes n"}));
 }
 
-TEST_F(FieldEvents, ProgramTextIsKeptWholeBeyondTheLimit) {
-    field->SetText("1234567890");
+// However text comes into a field, it holds at most LimitText characters:
+// what does not fit is cut from the end of what came in, and the edit is
+// delivered once, with the text as cut. (Typing: the test above.)
+TEST_F(FieldEvents, TheLimitHoldsForEveryWayIn) {
+    const QString smile = QString::fromUcs4(U"\U0001F600");
+    const struct {
+        const char* way;
+        std::function<void(const QString&)> put;
+    } ways[] = {
+        {"pasted", [this](const QString& s) { UiDriver::Paste(*field, s); }},
+        {"dropped", [this](const QString& s) { UiDriver::Drop(*field, s); }},
+        {"composed", [this](const QString& s) { UiDriver::Compose(*field, s); }},
+        {"set by the program", [this](const QString& s) { field->SetText(field->Text() + s); }},
+    };
+    for (const auto& way : ways) {
+        field->SetText("ab");
+        field->SetFocus();
+        field->SetSelStart(2);
+        log.clear();
+        way.put("1234567");
+        EXPECT_EQ(field->Text(), "ab123") << way.way;
+        EXPECT_EQ(log.back(), "change ab123") << way.way;
+        // A character outside the first plane counts as one.
+        field->SetText("abc");
+        field->SetSelStart(3);
+        way.put(smile + smile + smile);
+        EXPECT_EQ(field->Text(), "abc" + smile + smile) << way.way;
+    }
+    // Past a read-only field's limit nothing comes in at all.
+    field->SetText("ab");
+    field->SetReadOnly(true);
+    UiDriver::Paste(*field, "123");
+    EXPECT_EQ(field->Text(), "ab");
+}
+
+TEST_F(FieldEvents, NotesSetByTheProgramAreKeptWholeBeyondTheLimit) {
     notes->SetText("1234567890");
-    EXPECT_EQ(field->Text(), "1234567890");
     EXPECT_EQ(notes->Text(), "1234567890");
 }
 
@@ -145,6 +178,7 @@ TEST_F(FieldEvents, MouseEnterAndExitReachTheField) {
 }
 
 TEST_F(FieldEvents, PasswordMasksTheDisplayOnly) {
+    field->SetLimitText(0);
     field->SetPassword(true);
     field->SetText("secret");
     EXPECT_EQ(static_cast<QLineEdit*>(field->Widget())->echoMode(), QLineEdit::Password);
@@ -154,6 +188,7 @@ TEST_F(FieldEvents, PasswordMasksTheDisplayOnly) {
 }
 
 TEST_F(FieldEvents, SelStartAndSelLengthSelectCharacters) {
+    field->SetLimitText(0);
     field->SetText("New Entry");
     field->SetSelStart(0);
     field->SetSelLength(9);

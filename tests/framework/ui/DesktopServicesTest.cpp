@@ -2,6 +2,13 @@
 #include "framework/ui/DesktopServicesQt.h"
 #include "support/FakeDesktop.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,6 +24,17 @@ TEST(FakeDesktopTest, RecordsWhatTheProgramShowsAndHandsOver) {
     EXPECT_EQ(desktop->messages, QStringList{"Wrong Password!"});
     EXPECT_EQ(desktop->urls, (QStringList{"https://example.com/brimel", "mailto:someone@example.com"}));
     EXPECT_EQ(desktop->ClipboardText(), "s3cret");
+}
+
+TEST(FakeDesktopTest, AnAddressTheDesktopCannotOpenIsReported) {
+    FakeDesktop::Guard desktop;
+    EXPECT_TRUE(ShowURL("https://example.com/brimel"));
+    EXPECT_TRUE(desktop->messages.isEmpty());
+    desktop->opensUrls = false;
+    EXPECT_FALSE(ShowURL("mailto:someone@example.com"));
+    EXPECT_EQ(desktop->messages,
+              QStringList{"\u201Cmailto:someone@example.com\u201D could not be opened: no program on this computer is "
+                          "set up to open it."});
 }
 
 TEST(FakeDesktopTest, FileDialogsAnswerFromTheirQueuesInOrder) {
@@ -78,6 +96,36 @@ TEST(DesktopServicesQtTest, ScreenZeroIsTheMainScreen) {
     EXPECT_GT(desktop.ScreenHeight(0), 0);
     EXPECT_EQ(desktop.ScreenWidth(99), 0);
     EXPECT_EQ(desktop.ScreenHeight(-1), 0);
+}
+
+// Qt's own save dialog, as the user meets it: in the folder given, with the
+// proposed name filled in; in its own choice of folder when given none.
+TEST(DesktopServicesQtTest, TheSaveDialogStartsInTheFolderGivenWithTheProposedName) {
+    QTemporaryDir temp;
+    ASSERT_TRUE(QDir(temp.path()).mkpath("My Documents"));
+    const QString folder = QDir(temp.path()).filePath("My Documents");
+    DesktopServicesQt desktop;
+    for (const FolderItem& given : {FolderItem(folder), FolderItem()}) {
+        QString shownFolder;
+        QString shownName;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                poll.stop();
+                shownFolder = dialog->directory().absolutePath();
+                shownName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+                dialog->reject();
+            }
+        });
+        poll.start(10);
+        EXPECT_FALSE(desktop.GetSaveFolderItem(QString(), "Bank.tsv", given).has_value());
+        EXPECT_EQ(shownName, "Bank.tsv");
+        if (!given.IsNull()) {
+            EXPECT_EQ(shownFolder, folder);
+        } else {
+            EXPECT_FALSE(shownFolder.isEmpty());
+        }
+    }
 }
 
 TEST(DesktopServicesTest, SetNullRestoresTheDesktopsOwn) {

@@ -2,6 +2,7 @@
 #include "framework/ui/MenuBar.h"
 #include "framework/ui/TextField.h"
 #include "framework/ui/Window.h"
+#include "support/UiDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <functional>
 
 namespace {
 
@@ -318,12 +320,45 @@ protected:
     TestWindow* window = nullptr;
 };
 
-TEST_F(EditCommands, AreEnabledWhileATextFieldHasTheFocus) {
-    bar.EnableMenuItems();
-    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
-        EXPECT_TRUE(Enabled(name)) << name;
+// Each one is enabled only while it would act on the focused field.
+TEST_F(EditCommands, EachIsEnabledOnlyWhileItWouldAct) {
+    const QStringList all{"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"};
+    const struct {
+        const char* state;
+        std::function<void()> make;
+        QStringList enabled;
+    } cases[] = {
+        {"text set by the program, nothing selected", [] {}, {"EditPaste", "EditSelectAll"}},
+        {"after typing", [this] { UiDriver::Type(*window->Field(), "!"); }, {"EditUndo", "EditPaste", "EditSelectAll"}},
+        {"text selected",
+         [this] { Edit()->selectAll(); },
+         {"EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}},
+        {"the clipboard empty", [] { QApplication::clipboard()->clear(); }, {"EditSelectAll"}},
+        {"write-protected, typed in and selected before",
+         [this] {
+             UiDriver::Type(*window->Field(), "!");
+             Edit()->selectAll();
+             window->Field()->SetReadOnly(true);
+         },
+         {"EditCopy", "EditSelectAll"}},
+        {"masked, selected",
+         [this] {
+             window->Field()->SetPassword(true);
+             Edit()->selectAll();
+         },
+         {"EditPaste", "EditClear", "EditSelectAll"}},
+    };
+    for (const auto& c : cases) {
+        window->Field()->SetReadOnly(false);
+        window->Field()->SetPassword(false);
+        window->Field()->SetText("hello");
+        QApplication::clipboard()->setText("pasted");
+        c.make();
+        bar.EnableMenuItems();
+        for (const QString& name : all)
+            EXPECT_EQ(Enabled(name), c.enabled.contains(name)) << c.state << ": " << name.toStdString();
+        EXPECT_TRUE(Enabled("EditMenu")) << c.state;
     }
-    EXPECT_TRUE(Enabled("EditMenu"));
 
     auto* other = new TestWindow("no field", FrameKind::Document, false);
     other->Show();
