@@ -6,6 +6,7 @@
 #include "framework/ui/Listbox.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/ToolbarItem.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -175,6 +176,7 @@ TEST_F(OpenDocumentTest, TheCommittedSamplesOfBothFormatsOpen) {
 }
 
 struct GeometryCase {
+    const char* name;
     const char* geometry;
     bool applied;
 };
@@ -213,14 +215,14 @@ TEST_P(OpenGeometryTest, StoredPlaceIsTakenOnlyWithItsCornerOnTheMainScreen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OpenGeometryTest,
-                         testing::Values(GeometryCase{"-1*10*700*450", false},    // left off the screen
-                                         GeometryCase{"10*-1*700*450", false},    // top off the screen
-                                         GeometryCase{"0*0*700*450", true},       // the corner itself
-                                         GeometryCase{"1024*10*700*450", false},  // left = screen width
-                                         GeometryCase{"10*768*700*450", false},   // top = screen height
-                                         GeometryCase{"1023*767*700*450", true},  // last pixel
-                                         GeometryCase{"100*50*1900*1400", true}   // larger than the screen
-                                         ));
+                         testing::Values(GeometryCase{"LeftOffTheScreen", "-1*10*700*450", false},
+                                         GeometryCase{"TopOffTheScreen", "10*-1*700*450", false},
+                                         GeometryCase{"TheCornerItself", "0*0*700*450", true},
+                                         GeometryCase{"LeftAtTheScreenWidth", "1024*10*700*450", false},
+                                         GeometryCase{"TopAtTheScreenHeight", "10*768*700*450", false},
+                                         GeometryCase{"LastPixel", "1023*767*700*450", true},
+                                         GeometryCase{"LargerThanTheScreen", "100*50*1900*1400", true}),
+                         CaseName());
 
 TEST_F(OpenDocumentTest, AFileEndingInsideAnEntryKeepsThatEntry) {
     std::vector<QByteArray> records = CurrentRecords("0*0*639*376", kTwoEntries);

@@ -19,6 +19,7 @@
 #include "framework/ui/UpDownArrows.h"
 #include "support/FakeDesktop.h"
 #include "support/UiDriver.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -241,7 +242,8 @@ INSTANTIATE_TEST_SUITE_P(Values, LengthArrows,
                                            ArrowCase{"998", "999", "997"}, ArrowCase{"", "1", ""},
                                            ArrowCase{"-5", "-4", "-5"}, ArrowCase{"2", "3", "1"},
                                            ArrowCase{"1", "2", "1"}, ArrowCase{"0", "1", "0"},
-                                           ArrowCase{"1e9", "1e9", "999999999"}));
+                                           ArrowCase{"1e9", "1e9", "999999999"}),
+                         [](const auto& info) { return "From" + TestName(info.param.before); });
 
 // --- Copy --------------------------------------------------------------------
 
@@ -274,7 +276,11 @@ TEST_P(Placement, CentredAcrossWithItsMiddleAtAThirdOfTheHeight) {
 // 768 / 3 - 188 = 68; 1024 / 3 - 188 = 153.33; 600 / 3 - 188 = 12.
 INSTANTIATE_TEST_SUITE_P(Screens, Placement,
                          ::testing::Values(ScreenCase{1024, 768, 379, 68}, ScreenCase{1280, 1024, 507, 153},
-                                           ScreenCase{800, 600, 267, 12}));
+                                           ScreenCase{800, 600, 267, 12}),
+                         [](const auto& info) {
+                             return "Screen" + std::to_string(info.param.width) + "x" +
+                                    std::to_string(info.param.height);
+                         });
 
 TEST_F(GeneratorFixture, ShowingAgainKeepsStateAndPosition) {
     window.EditField1()->SetText("20");
@@ -515,7 +521,8 @@ TEST_P(SpeakableWithoutDuplicates, UsesEachConsonantOnceAndVowelsFreely) {
 
 INSTANTIATE_TEST_SUITE_P(Lengths, SpeakableWithoutDuplicates,
                          ::testing::Values(SpeakableCase{42, 21}, SpeakableCase{41, 21}, SpeakableCase{7, 4},
-                                           SpeakableCase{22, 11}));
+                                           SpeakableCase{22, 11}),
+                         [](const auto& info) { return "Length" + std::to_string(info.param.length); });
 
 // --- escaping ----------------------------------------------------------------
 

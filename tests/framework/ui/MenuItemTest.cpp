@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include "support/TestNames.h"
 
 namespace {
 
 struct ShortcutCase {
+    const char* name;
     const char* notation;
     const char* qt;
 };
@@ -19,13 +21,18 @@ TEST_P(ShortcutNotation, MapsToQtsPortableNotation) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ShortcutNotation,
-                         ::testing::Values(ShortcutCase{"Cmd+N", "Ctrl+N"}, ShortcutCase{"Cmd+Option+S", "Ctrl+Alt+S"},
-                                           ShortcutCase{"Option+Cmd+S", "Ctrl+Alt+S"}, ShortcutCase{"Cmd-S", "Ctrl+S"},
-                                           ShortcutCase{"Cmd+Shift+Z", "Ctrl+Shift+Z"},
-                                           ShortcutCase{"Shift+Cmd+z", "Ctrl+Shift+Z"},
-                                           ShortcutCase{"Ctrl+Cmd+Q", "Meta+Ctrl+Q"}, ShortcutCase{"Cmd+-", "Ctrl+-"},
-                                           ShortcutCase{"Cmd++", "Ctrl++"}, ShortcutCase{"Cmd+F5", "Ctrl+F5"},
-                                           ShortcutCase{"", ""}, ShortcutCase{"  ", ""}));
+                         ::testing::Values(ShortcutCase{"CmdN", "Cmd+N", "Ctrl+N"},
+                                           ShortcutCase{"CmdOptionS", "Cmd+Option+S", "Ctrl+Alt+S"},
+                                           ShortcutCase{"OptionFirst", "Option+Cmd+S", "Ctrl+Alt+S"},
+                                           ShortcutCase{"JoinedByHyphen", "Cmd-S", "Ctrl+S"},
+                                           ShortcutCase{"CmdShiftZ", "Cmd+Shift+Z", "Ctrl+Shift+Z"},
+                                           ShortcutCase{"LowerCaseKey", "Shift+Cmd+z", "Ctrl+Shift+Z"},
+                                           ShortcutCase{"ControlIsMeta", "Ctrl+Cmd+Q", "Meta+Ctrl+Q"},
+                                           ShortcutCase{"HyphenKey", "Cmd+-", "Ctrl+-"},
+                                           ShortcutCase{"PlusKey", "Cmd++", "Ctrl++"},
+                                           ShortcutCase{"FunctionKey", "Cmd+F5", "Ctrl+F5"},
+                                           ShortcutCase{"Empty", "", ""}, ShortcutCase{"Blanks", "  ", ""}),
+                         CaseName());
 
 // A bar of two menus, as the program builds its own.
 class MenuTree : public ::testing::Test {

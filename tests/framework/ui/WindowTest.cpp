@@ -89,13 +89,14 @@ TEST_P(WindowAnchors, KeepDistancesToLockedEdgesOnResize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DocumentLayout, WindowAnchors,
-                         testing::Values(AnchorCase{"List", QRect(17, 20, 265, 386)},      // grows in height only
-                                         AnchorCase{"Group", QRect(299, 20, 420, 388)},    // grows both ways
-                                         AnchorCase{"Caption", QRect(314, 31, 290, 20)},   // keeps its place
-                                         AnchorCase{"Field", QRect(314, 54, 390, 22)},     // grows in width
-                                         AnchorCase{"Copy", QRect(664, 113, 40, 22)},      // follows the right edge
-                                         AnchorCase{"Notes", QRect(314, 290, 390, 100)},   // grows both ways
-                                         AnchorCase{"Hidden", QRect(52, -64, 170, 22)}));  // stays above the content
+                         testing::Values(AnchorCase{"List", QRect(17, 20, 265, 386)},     // grows in height only
+                                         AnchorCase{"Group", QRect(299, 20, 420, 388)},   // grows both ways
+                                         AnchorCase{"Caption", QRect(314, 31, 290, 20)},  // keeps its place
+                                         AnchorCase{"Field", QRect(314, 54, 390, 22)},    // grows in width
+                                         AnchorCase{"Copy", QRect(664, 113, 40, 22)},     // follows the right edge
+                                         AnchorCase{"Notes", QRect(314, 290, 390, 100)},  // grows both ways
+                                         AnchorCase{"Hidden", QRect(52, -64, 170, 22)}),  // stays above the content
+                         [](const auto& info) { return std::string(info.param.control); });
 
 TEST(Window, ShrinkingBackRestoresTheLayoutAndUserResizeAnchorsToo) {
     auto* window = new TableWindow(DocumentSpec(), AnchoredControls());
