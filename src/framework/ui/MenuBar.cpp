@@ -90,6 +90,16 @@ bool RunTextCommand(const QString& name) {
     return false;
 }
 
+// The framework's window of a top-level widget; null for Qt's own (message boxes, file dialogs).
+Window* WindowOf(const QWidget* topLevel) {
+    for (Window* window : Window::All()) {
+        if (window->Widget() == topLevel) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 // The key combination of a key press in Qt's portable notation.
 QString KeysOf(const QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
@@ -154,13 +164,26 @@ void MenuBar::AttachTo(Window* window) {
     UpdateMenus();
 }
 
+bool MenuBar::TakesKeysOf(const QWidget* topLevel) const {
+    if (IsAttachedTo(topLevel)) {
+        return true;
+    }
+    // Tool windows show no bar, yet its keys act on them; dialogs take none.
+    const Window* window = WindowOf(topLevel);
+    return attachToDocumentWindows_ && window && window->Frame() == FrameKind::Document;
+}
+
 bool MenuBar::IsAttachedTo(const QWidget* topLevel) const {
+    return BarIn(topLevel) != nullptr;
+}
+
+QMenuBar* MenuBar::BarIn(const QWidget* topLevel) const {
     for (const auto& bar : bars_) {
         if (bar && bar->window() == topLevel) {
-            return true;
+            return bar;
         }
     }
-    return false;
+    return nullptr;
 }
 
 void MenuBar::FillMenu(QMenu* menu, MenuItem* item) {
@@ -251,7 +274,7 @@ MenuItem* MenuBar::ItemForShortcut(const QString& keys) const {
 
 bool MenuBar::KeyPressed(QObject* receiver, QKeyEvent* event) {
     auto* widget = qobject_cast<QWidget*>(receiver);
-    if (!widget || !IsAttachedTo(widget->window())) {
+    if (!widget || !TakesKeysOf(widget->window())) {
         return false;
     }
     if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
@@ -277,11 +300,9 @@ void MenuBar::WidgetShown(QObject* object) {
     if (!attachToDocumentWindows_ || !widget || !widget->isWindow() || IsAttachedTo(widget)) {
         return;
     }
-    for (Window* window : Window::All()) {
-        if (window->Widget() == widget && window->Frame() == FrameKind::Document) {
-            AttachTo(window);
-            return;
-        }
+    Window* window = WindowOf(widget);
+    if (window && window->MenuBarVisible()) {
+        AttachTo(window);
     }
 }
 

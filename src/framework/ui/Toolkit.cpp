@@ -4,8 +4,8 @@
 
 Toolkit::Toolkit(int& argc, char** argv, const QString& applicationName, const QString& desktopFileName)
     : app_(std::make_unique<QApplication>(argc, argv)) {
+    // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(applicationName);
-    QApplication::setApplicationDisplayName(applicationName);
     QGuiApplication::setDesktopFileName(desktopFileName);
 }
 

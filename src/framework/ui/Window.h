@@ -83,6 +83,8 @@ public:
     int MaxWidth() const { return spec_.maxWidth; }
     int MaxHeight() const { return spec_.maxHeight; }
     FrameKind Frame() const { return spec_.frame; }
+    // Whether the application's menu bar shows in this window: in document windows.
+    bool MenuBarVisible() const { return spec_.frame == FrameKind::Document && spec_.menuBarVisible; }
 
     bool Visible() const;
     void SetVisible(bool visible);

@@ -17,10 +17,12 @@ namespace {
 
 class TestWindow : public Window {
 public:
-    explicit TestWindow(const QString& title, FrameKind frame = FrameKind::Document, bool withField = true) {
+    explicit TestWindow(const QString& title, FrameKind frame = FrameKind::Document, bool withField = true,
+                        bool menuBarVisible = true) {
         WindowSpec spec;
         spec.title = title;
         spec.frame = frame;
+        spec.menuBarVisible = menuBarVisible;
         spec.width = 240;
         spec.height = 120;
         ControlSpec field;
@@ -294,6 +296,33 @@ TEST_F(MenuBarFixture, TwoWindowsDoNotMakeShortcutsAmbiguous) {
     EXPECT_TRUE(Press(one, Qt::Key_W));
     EXPECT_EQ(oneRuns, 1);
     EXPECT_EQ(twoRuns, 1);
+}
+
+TEST_F(MenuBarFixture, AToolWindowShowsNoBarYetItsKeysActOnIt) {
+    TestWindow* document = Open("document");
+    auto* tool = new TestWindow("tool", FrameKind::Document, true, false);
+    int toolCloses = 0;
+    tool->AddMenuHandler("FileClose", Counter(toolCloses));
+    tool->enable = [this] { bar.Lookup("FileClose")->Enable(); };
+    tool->Show();
+    QApplication::processEvents();
+    EXPECT_NE(QtBar(document), nullptr);
+    EXPECT_EQ(QtBar(tool), nullptr);
+    EXPECT_FALSE(bar.IsAttachedTo(tool->Widget()));
+
+    EXPECT_TRUE(Press(tool, Qt::Key_W));
+    EXPECT_EQ(toolCloses, 1);
+}
+
+TEST_F(MenuBarFixture, ADialogTakesNoneOfTheBarsKeys) {
+    int closes = 0;
+    app.AddMenuHandler("FileClose", Counter(closes));
+    app.enable = [this] { bar.Lookup("FileClose")->Enable(); };
+    auto* dialog = new TestWindow("dialog", FrameKind::MovableModal);
+    dialog->Show();
+    dialog->Field()->SetFocus();
+    Press(dialog, Qt::Key_W);
+    EXPECT_EQ(closes, 0);
 }
 
 TEST_F(MenuBarFixture, KeysWithoutAnItemReachTheField) {
