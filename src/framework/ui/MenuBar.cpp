@@ -155,7 +155,7 @@ void MenuBar::AttachTo(Window* window) {
     bar->setNativeMenuBar(true);
     for (int i = 0; i < Count(); ++i) {
         MenuItem* menuItem = Item(i);
-        auto* menu = new QMenu(menuItem->Text(), bar);
+        auto* menu = new QMenu(menuItem->MarkedText(), bar);
         FillMenu(menu, menuItem);
         bar->addMenu(menu);
     }
@@ -186,6 +186,21 @@ QMenuBar* MenuBar::BarIn(const QWidget* topLevel) const {
     return nullptr;
 }
 
+bool MenuBar::OpenFirstMenu(const QWidget* topLevel) {
+    QMenuBar* bar = BarIn(topLevel);
+    if (!bar) {
+        return false;
+    }
+    EnableMenuItems();
+    for (QAction* menu : bar->actions()) {
+        if (menu->isEnabled()) {
+            bar->setActiveAction(menu);
+            break;
+        }
+    }
+    return true;
+}
+
 void MenuBar::FillMenu(QMenu* menu, MenuItem* item) {
     menus_.emplace_back(item, menu);
     QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { EnableMenuItems(); });
@@ -194,7 +209,7 @@ void MenuBar::FillMenu(QMenu* menu, MenuItem* item) {
         if (child->IsSeparator()) {
             menu->addSeparator();
         } else if (child->Count() > 0) {
-            auto* submenu = new QMenu(child->Text(), menu);
+            auto* submenu = new QMenu(child->MarkedText(), menu);
             FillMenu(submenu, child);
             menu->addMenu(submenu);
         } else {
@@ -264,8 +279,7 @@ MenuItem* MenuBar::ItemForShortcut(const QString& keys) const {
     MenuItem* found = nullptr;
     const QKeySequence wanted(keys);
     ForEachCommand(const_cast<MenuBar*>(this), [&](MenuItem* item) {
-        if (!found && !item->KeyboardShortcut().isEmpty() &&
-            QKeySequence(QtShortcut(item->KeyboardShortcut())) == wanted) {
+        if (!found && item->Keys().contains(wanted)) {
             found = item;
         }
     });
@@ -276,6 +290,9 @@ bool MenuBar::KeyPressed(QObject* receiver, QKeyEvent* event) {
     auto* widget = qobject_cast<QWidget*>(receiver);
     if (!widget || !TakesKeysOf(widget->window())) {
         return false;
+    }
+    if (event->key() == Qt::Key_F10 && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        return OpenFirstMenu(widget->window());
     }
     if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         return false;

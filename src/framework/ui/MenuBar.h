@@ -68,6 +68,8 @@ private:
 
     // The Qt menu bar shown in that window; null when none.
     QMenuBar* BarIn(const QWidget* topLevel) const;
+    // F10: opens the first usable menu of the window's bar, as the desktop does.
+    bool OpenFirstMenu(const QWidget* topLevel);
     // A key pressed in receiver's window: true when the bar took it.
     bool KeyPressed(QObject* receiver, QKeyEvent* event);
     // A top-level widget shown for the first time or again.

@@ -8,6 +8,17 @@ MenuItem::MenuItem(Role role) : role_(role) {}
 
 MenuItem::~MenuItem() = default;
 
+QString MenuItem::Text() const {
+    QString shown;
+    for (int i = 0; i < text_.size(); ++i) {
+        if (text_.at(i) == QLatin1Char('&') && i + 1 < text_.size()) {
+            ++i;  // the marker goes; of "&&" one ampersand stays
+        }
+        shown += text_.at(i);
+    }
+    return shown;
+}
+
 void MenuItem::SetText(const QString& text) {
     text_ = text;
     UpdateActionText();
@@ -16,6 +27,57 @@ void MenuItem::SetText(const QString& text) {
 void MenuItem::SetKeyboardShortcut(const QString& shortcut) {
     shortcut_ = shortcut;
     UpdateActionText();
+}
+
+void MenuItem::SetStandardKey(StandardKey key) {
+    standardKey_ = key;
+    UpdateActionText();
+}
+
+namespace {
+
+QList<QKeySequence> StandardKeys(MenuItem::StandardKey key) {
+    using Key = MenuItem::StandardKey;
+    switch (key) {
+        case Key::None:
+            return {};
+        case Key::New:
+            return QKeySequence::keyBindings(QKeySequence::New);
+        case Key::Open:
+            return QKeySequence::keyBindings(QKeySequence::Open);
+        case Key::Close:
+            return QKeySequence::keyBindings(QKeySequence::Close);
+        case Key::Save:
+            return QKeySequence::keyBindings(QKeySequence::Save);
+        case Key::SaveAs: {
+            const QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+            return keys.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)} : keys;
+        }
+        case Key::Quit:
+            return QKeySequence::keyBindings(QKeySequence::Quit);
+        case Key::Undo:
+            return QKeySequence::keyBindings(QKeySequence::Undo);
+        case Key::Cut:
+            return QKeySequence::keyBindings(QKeySequence::Cut);
+        case Key::Copy:
+            return QKeySequence::keyBindings(QKeySequence::Copy);
+        case Key::Paste:
+            return QKeySequence::keyBindings(QKeySequence::Paste);
+        case Key::SelectAll:
+            return QKeySequence::keyBindings(QKeySequence::SelectAll);
+    }
+    return {};
+}
+
+}  // namespace
+
+QList<QKeySequence> MenuItem::Keys() const {
+    QList<QKeySequence> keys = StandardKeys(standardKey_);
+    const QString own = QtShortcut(shortcut_);
+    if (!own.isEmpty() && !keys.contains(QKeySequence(own))) {
+        keys.append(QKeySequence(own));
+    }
+    return keys;
 }
 
 void MenuItem::SetEnabled(bool enabled) {
@@ -129,12 +191,11 @@ void MenuItem::UpdateActionText() {
         return;
     }
     QString shown = text_;
-    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-    // The shortcut is only shown here; the menu bar dispatches the keys itself,
+    // The key is only shown here; the menu bar dispatches the keys itself,
     // so that the one action in several windows never makes them ambiguous.
-    const QString shortcut = QtShortcut(shortcut_);
-    if (!shortcut.isEmpty()) {
-        shown += QLatin1Char('\t') + QKeySequence(shortcut).toString(QKeySequence::NativeText);
+    const QList<QKeySequence> keys = Keys();
+    if (!keys.isEmpty()) {
+        shown += QLatin1Char('\t') + keys.first().toString(QKeySequence::NativeText);
     }
     action_->setText(shown);
 }

@@ -312,6 +312,7 @@ TEST_F(MenuBarFixture, AToolWindowShowsNoBarYetItsKeysActOnIt) {
 
     EXPECT_TRUE(Press(tool, Qt::Key_W));
     EXPECT_EQ(toolCloses, 1);
+    EXPECT_FALSE(Press(tool, Qt::Key_F10)) << "no bar to open";
 }
 
 TEST_F(MenuBarFixture, ADialogTakesNoneOfTheBarsKeys) {
@@ -323,6 +324,29 @@ TEST_F(MenuBarFixture, ADialogTakesNoneOfTheBarsKeys) {
     dialog->Field()->SetFocus();
     Press(dialog, Qt::Key_W);
     EXPECT_EQ(closes, 0);
+}
+
+TEST_F(MenuBarFixture, F10OpensTheFirstUsableMenu) {
+    bool fileUsable = false;
+    app.enable = [&] {
+        if (fileUsable)
+            bar.Lookup("FileNew")->Enable();
+    };
+    TestWindow* window = Open("w");
+    window->Field()->SetFocus();
+    QMenuBar* qtBar = QtBar(window);
+    ASSERT_NE(qtBar, nullptr);
+    for (bool usable : {true, false}) {
+        fileUsable = usable;
+        EXPECT_TRUE(Press(window, Qt::Key_F10, Qt::NoModifier));
+        // File while one of its items is enabled, else the next menu that has one: Edit,
+        // whose editing items serve the focused field.
+        QAction* opened = qtBar->actions().at(usable ? 0 : 1);
+        EXPECT_EQ(qtBar->activeAction(), opened);
+        ASSERT_NE(opened->menu(), nullptr);
+        EXPECT_TRUE(opened->menu()->isVisible());
+        opened->menu()->close();
+    }
 }
 
 TEST_F(MenuBarFixture, KeysWithoutAnItemReachTheField) {
