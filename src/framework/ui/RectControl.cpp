@@ -1,6 +1,7 @@
 #include "RectControl.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFont>
 #include <QWidget>
 
@@ -111,7 +112,8 @@ bool RectControl::eventFilter(QObject* watched, QEvent* event) {
     if (watched == widget_ && Live()) {
         switch (event->type()) {
             case QEvent::FocusIn:
-                Window()->NativeFocusChanged(this);
+                Window()->NativeFocusChanged(this,
+                                             static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason);
                 break;
             case QEvent::Enter:
                 DeliverMouseEnter();

@@ -308,13 +308,22 @@ void Window::ApplyTabOrder() {
     }
 }
 
+// A push button is not focused first, so that Return answers with the
+// default button: with nothing else to focus, the default button takes it.
 void Window::FocusFirstControl() {
+    RectControl* first = MarkedButton(true);
     for (RectControl* rect : TabChain(controls_)) {
         if (rect->AcceptsFocus() && rect->Enabled() && rect->Visible()) {
-            SetFocusControl(rect);
-            return;
+            if (!dynamic_cast<PushButton*>(rect)) {
+                first = rect;
+                break;
+            }
+            if (!first)
+                first = rect;
         }
     }
+    if (first)
+        SetFocusControl(first);
 }
 
 QWidget* Window::Widget() const {
@@ -456,14 +465,15 @@ void Window::Show() {
     if (!shownOnce_ && !placed_ && spec_.frame != FrameKind::Document)
         CenterOverFrontWindow();
     frame_->show();
-    frame_->raise();
-    frame_->activateWindow();
     BringToFront();
+    // The first focus is placed before Qt activates the window and picks its own.
     if (!shownOnce_) {
         shownOnce_ = true;
         if (!focus_)
             FocusFirstControl();
     }
+    frame_->raise();
+    frame_->activateWindow();
 }
 
 // A dialog the program does not place appears over the window it belongs to,
@@ -590,13 +600,29 @@ void Window::SetFocusControl(RectControl* control) {
     if (focus_ != control)
         return;  // the LostFocus handler moved the focus on
     control->DeliverGotFocus();
-    if (focus_ == control && !closed_)
+    if (focus_ == control && !closed_) {
         control->Widget()->setFocus(Qt::OtherFocusReason);
+        ShowWhichButtonReturnPresses();
+    }
 }
 
-void Window::NativeFocusChanged(RectControl* control) {
-    if (control != focus_)
-        SetFocusControl(control);
+void Window::ShowWhichButtonReturnPresses() {
+    auto* focused = dynamic_cast<PushButton*>(focus_);
+    for (auto& control : controls_)
+        if (auto* button = dynamic_cast<PushButton*>(control.get()))
+            button->ShowAsDefault(focused ? button == focused : button->Default());
+}
+
+void Window::NativeFocusChanged(RectControl* control, bool byActivation) {
+    if (control == focus_)
+        return;
+    // Qt's own pick as the window comes (or goes) to the front: the window's
+    // focus control keeps the focus.
+    if (byActivation && focus_) {
+        focus_->Widget()->setFocus(Qt::ActiveWindowFocusReason);
+        return;
+    }
+    SetFocusControl(control);
 }
 
 void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
@@ -629,6 +655,14 @@ PushButton* Window::MarkedButton(bool isDefault) const {
             return button;
     }
     return nullptr;
+}
+
+bool Window::PressFocusedButton() {
+    auto* button = dynamic_cast<PushButton*>(focus_);
+    if (!button || !button->Enabled())
+        return false;
+    button->Push();
+    return true;
 }
 
 bool Window::PressDefaultButton() {

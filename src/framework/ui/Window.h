@@ -89,7 +89,8 @@ public:
     bool Visible() const;
     void SetVisible(bool visible);
     // The first showing gives the focus to the first control in tab order that
-    // takes it (with its GotFocus) unless the program has placed the focus.
+    // takes it, a push button only when nothing else does (then the default
+    // button), with its GotFocus, unless the program has placed the focus.
     void Show();
     // Shows the window modally and returns once it is hidden or closed.
     void ShowModal();
@@ -121,7 +122,8 @@ public:
     bool HasMenuHandler(const QString& itemName) const;
     bool RunMenuHandler(const QString& itemName);
 
-    // Presses the default / cancel PushButton as a click does; false when none.
+    // Presses the focused / default / cancel PushButton as a click does; false when none.
+    bool PressFocusedButton();
     bool PressDefaultButton();
     bool PressCancelButton();
 
@@ -147,9 +149,14 @@ private:
     void ResizeContent(int width, int height);
     void BringToFront();
     void FocusFirstControl();
+    // The focused push button looks like the one Return presses; with none
+    // focused, the default button does.
+    void ShowWhichButtonReturnPresses();
     void CenterOverFrontWindow();
     void FinishClose();
-    void NativeFocusChanged(RectControl* control);
+    // Qt moved its focus to control: by the user (a click, Tab) or, with
+    // byActivation, by its own choice as the window was activated.
+    void NativeFocusChanged(RectControl* control, bool byActivation);
     void FrameResized();
     PushButton* MarkedButton(bool isDefault) const;
 

@@ -72,7 +72,8 @@ void WindowFrame::keyPressEvent(QKeyEvent* event) {
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (window_ && modifiers == Qt::NoModifier) {
         const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (isReturn && window_->PressDefaultButton()) {
+        // Return presses the focused button, else the default one.
+        if (isReturn && (window_->PressFocusedButton() || window_->PressDefaultButton())) {
             event->accept();
             return;
         }
