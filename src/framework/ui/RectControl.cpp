@@ -1,5 +1,6 @@
 #include "RectControl.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
@@ -87,7 +88,16 @@ bool RectControl::HasFocus() const {
     return Window() && Window()->FocusControl() == this;
 }
 
+void RectControl::SetFocusShownBy(RectControl& shower) {
+    widget_->setFocusProxy(shower.widget_);
+    shower.takesKeys_ = this;
+}
+
 void RectControl::ApplyProps(const QVariantMap& props) {
+    if (props.contains("TabStop")) {
+        tabStop_ = props.value("TabStop").toBool();
+        UpdateFocusPolicy();
+    }
     if (props.contains("Enabled"))
         SetEnabled(props.value("Enabled").toBool());
     if (props.contains("Visible"))
@@ -105,10 +115,27 @@ void RectControl::ApplyProps(const QVariantMap& props) {
 }
 
 void RectControl::UpdateFocusPolicy() {
-    widget_->setFocusPolicy(AcceptsFocus() ? Qt::StrongFocus : Qt::NoFocus);
+    if (!AcceptsFocus())
+        widget_->setFocusPolicy(Qt::NoFocus);
+    else
+        widget_->setFocusPolicy(tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+namespace {
+
+bool IsKeyboardInput(QEvent::Type type) {
+    return type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride ||
+           type == QEvent::InputMethod;
+}
+
+}  // namespace
+
 bool RectControl::eventFilter(QObject* watched, QEvent* event) {
+    // The keys go to the control whose focus this one shows, and only there.
+    if (watched == widget_ && takesKeys_ && takesKeys_->HasFocus() && IsKeyboardInput(event->type())) {
+        QCoreApplication::sendEvent(takesKeys_->widget_, event);
+        return true;
+    }
     if (watched == widget_ && Live()) {
         switch (event->type()) {
             case QEvent::FocusIn:

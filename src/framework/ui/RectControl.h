@@ -39,6 +39,13 @@ public:
 
     // Whether the control can hold the keyboard focus at all.
     virtual bool AcceptsFocus() const { return true; }
+    // Whether Tab and Shift+Tab land on it; when it holds the focus they go on
+    // from its place in the tab order.
+    bool TabStop() const { return tabStop_; }
+    // While this control holds the window's focus, shower is drawn focused in
+    // its place and the keys typed there reach this one: a hidden field that
+    // takes the keys typed into a list.
+    void SetFocusShownBy(RectControl& shower);
     // Gives this control the window's focus (events inside the call).
     void SetFocus();
     bool HasFocus() const;
@@ -66,4 +73,6 @@ private:
     unsigned anchors_ = LockLeft | LockTop;
     int tabIndex_ = 0;
     bool visible_ = true;
+    bool tabStop_ = true;
+    RectControl* takesKeys_ = nullptr;  // the control this one's keys go to, while it has the focus
 };

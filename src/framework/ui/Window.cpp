@@ -310,6 +310,25 @@ void Window::ApplyTabOrder() {
 
 // A push button is not focused first, so that Return answers with the
 // default button: with nothing else to focus, the default button takes it.
+bool Window::TabFocus(bool forward) {
+    const std::vector<RectControl*> chain = TabChain(controls_);
+    const auto from = std::find(chain.begin(), chain.end(), focus_);
+    if (from == chain.end())
+        return false;
+    const int count = int(chain.size());
+    const int at = int(from - chain.begin());
+    for (int step = 1; step < count; ++step) {
+        RectControl* next = chain[std::size_t(((forward ? at + step : at - step) % count + count) % count)];
+        if (next->TabStop() && next->AcceptsFocus() && next->Enabled() && next->Visible()) {
+            // Qt's reason, so that a field selects its text as Tab enters it.
+            next->Widget()->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            SetFocusControl(next);
+            return true;
+        }
+    }
+    return true;
+}
+
 void Window::FocusFirstControl() {
     RectControl* first = MarkedButton(true);
     for (RectControl* rect : TabChain(controls_)) {
@@ -614,7 +633,8 @@ void Window::ShowWhichButtonReturnPresses() {
 }
 
 void Window::NativeFocusChanged(RectControl* control, bool byActivation) {
-    if (control == focus_)
+    // The widget that shows the focus control's focus has it: nothing moved.
+    if (control == focus_ || (focus_ && focus_->Widget()->focusProxy() == control->Widget()))
         return;
     // Qt's own pick as the window comes (or goes) to the front: the window's
     // focus control keeps the focus.

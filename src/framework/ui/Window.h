@@ -122,6 +122,10 @@ public:
     bool HasMenuHandler(const QString& itemName) const;
     bool RunMenuHandler(const QString& itemName);
 
+    // Tab (forward) or Shift+Tab: the focus goes to the next tab stop in tab
+    // order from the focus control's place; false when the window has none.
+    bool TabFocus(bool forward);
+
     // Presses the focused / default / cancel PushButton as a click does; false when none.
     bool PressFocusedButton();
     bool PressDefaultButton();

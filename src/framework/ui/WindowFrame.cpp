@@ -85,6 +85,13 @@ void WindowFrame::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+bool WindowFrame::focusNextPrevChild(bool next) {
+    // Tab follows the window's own tab order (tab stops only).
+    if (window_ && window_->TabFocus(next))
+        return true;
+    return QWidget::focusNextPrevChild(next);
+}
+
 void WindowFrame::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && window_)
         window_->BringToFront();

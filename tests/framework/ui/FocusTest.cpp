@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QWidget>
 
 #include "TableWindow.h"
 #include "framework/ui/Listbox.h"
@@ -93,6 +94,32 @@ TEST_F(FocusWindow, FocusPassedOnByAGotFocusHandlerEndsOnTheLastTarget) {
     window->Show();
     UiDriver::Activate(*window);
     EXPECT_EQ(QApplication::focusWidget(), Field("Search").Widget());
+}
+
+// A control that is no tab stop is never landed on by Tab; from it, Tab and
+// Shift+Tab go on from its place.
+TEST(TabStops, AreSkippedAndLeftFromTheirPlace) {
+    auto field = [](const char* name, const char* parent, int tab, bool tabStop) {
+        return ControlSpec{ControlKind::TextField, name, parent, 10, 10 + 30 * tab, 100, 22, LockNone, tab, "", "",
+                           {{"TabStop", tabStop}}, {}};
+    };
+    auto* window = new TableWindow(HiddenSpec(), {field("A", "", 0, true), field("Skipped", "", 1, false),
+                                                  field("B", "", 2, true), field("C", "", 3, true)});
+    window->Show();
+    UiDriver::Activate(*window);
+    auto& skipped = *window->FindControl<TextField>("Skipped");
+    skipped.SetFocus();
+    UiDriver::PressTab(*window);
+    EXPECT_EQ(window->FocusControl()->Name(), "B");
+    skipped.SetFocus();
+    UiDriver::PressShiftTab(*window);
+    EXPECT_EQ(window->FocusControl()->Name(), "A");
+    UiDriver::PressTab(*window);
+    EXPECT_EQ(window->FocusControl()->Name(), "B");
+    UiDriver::PressTab(*window);
+    UiDriver::PressTab(*window);
+    EXPECT_EQ(window->FocusControl()->Name(), "A") << "round past the end, over the skipped one";
+    EXPECT_EQ(skipped.Widget()->focusPolicy(), Qt::ClickFocus);
 }
 
 TEST_F(FocusWindow, LabelsAndBevelButtonsNeverTakeTheFocus) {
