@@ -5,9 +5,10 @@
 #include <algorithm>
 
 #include "ListboxModel.h"
+#include "ListboxView.h"
 
 Listbox::Listbox(::Window* window, const QString& name, QWidget* parent)
-    : RectControl(window, name, new QListView(parent)), view_(static_cast<QListView*>(Widget())) {
+    : RectControl(window, name, new ListboxView(parent)), view_(static_cast<QListView*>(Widget())) {
     UpdateFocusPolicy();
     model_ = new ListboxModel(view_);
     view_->setModel(model_);

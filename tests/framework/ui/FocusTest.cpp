@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QListView>
 #include <QWidget>
 
 #include "TableWindow.h"
@@ -120,6 +123,36 @@ TEST(TabStops, AreSkippedAndLeftFromTheirPlace) {
     UiDriver::PressTab(*window);
     EXPECT_EQ(window->FocusControl()->Name(), "A") << "round past the end, over the skipped one";
     EXPECT_EQ(skipped.Widget()->focusPolicy(), Qt::ClickFocus);
+}
+
+// A hidden field that holds a list's focus: the list shows the focus with the
+// frame of a focused field, and what is typed at it reaches the field.
+TEST(FocusShownBy, TheListLooksFocusedAndPassesTheKeysOn) {
+    auto* window = new TableWindow(
+        HiddenSpec(), {{ControlKind::Listbox, "List", "", 10, 10, 100, 200, LockNone, 0, "", "", {}, {}},
+                       {ControlKind::TextField, "Field", "", 120, 10, 100, 22, LockNone, 1, "", "", {}, {}},
+                       {ControlKind::TextField, "Hidden", "", 52, -64, 100, 22, LockNone, 2, "", "", {}, {}}});
+    auto& list = *window->FindControl<Listbox>("List");
+    auto& field = *window->FindControl<TextField>("Field");
+    auto& hidden = *window->FindControl<TextField>("Hidden");
+    hidden.SetFocusShownBy(list);
+    window->Show();
+    UiDriver::Activate(*window);
+    // The left edge of a frame, half way down.
+    const auto edge = [](QWidget* widget) { return widget->grab().toImage().pixelColor(0, widget->height() / 2); };
+
+    field.SetFocus();
+    const QColor focusedField = edge(field.Widget());
+    const QColor unfocusedList = edge(list.View());
+    hidden.SetFocus();
+    EXPECT_EQ(QApplication::focusWidget(), list.View());
+    EXPECT_EQ(window->FocusControl(), &hidden);
+    EXPECT_EQ(edge(list.View()), focusedField);
+    EXPECT_NE(edge(list.View()), unfocusedList);
+
+    UiDriver::PressKey(*window, Qt::Key_X, "x");
+    EXPECT_EQ(hidden.Text(), "x");
+    EXPECT_EQ(window->FocusControl(), &hidden);
 }
 
 TEST_F(FocusWindow, LabelsAndBevelButtonsNeverTakeTheFocus) {
