@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
+#include <QPalette>
 #include <QWidget>
 
 #include "GroupBox.h"
@@ -112,6 +113,16 @@ void RectControl::ApplyProps(const QVariantMap& props) {
             font.setBold(props.value("Bold").toBool());
         widget_->setFont(font);
     }
+}
+
+void RectControl::ShowReadOnly(bool readOnly) {
+    if (!readOnly) {
+        widget_->setPalette(QPalette());  // back to the inherited one
+        return;
+    }
+    QPalette palette;
+    palette.setColor(QPalette::Base, widget_->palette().color(QPalette::Window));
+    widget_->setPalette(palette);
 }
 
 void RectControl::UpdateFocusPolicy() {

@@ -61,6 +61,9 @@ protected:
     virtual void DeliverMouseExit() {}
     // Sets Qt's focus policy from AcceptsFocus(); call after a change of it.
     void UpdateFocusPolicy();
+    // A text control that cannot be edited looks so: the window's background
+    // behind its text, which stays as readable.
+    void ShowReadOnly(bool readOnly);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
