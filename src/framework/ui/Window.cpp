@@ -518,6 +518,11 @@ void Window::ShowModal() {
     if (closed_)
         return;
     QPointer<Window> self(this);
+    // A button focused in an earlier question does not answer this one:
+    // Return starts on the default button again.
+    PushButton* defaultButton = MarkedButton(true);
+    if (defaultButton && dynamic_cast<PushButton*>(focus_))
+        SetFocusControl(defaultButton);
     const Qt::WindowModality before = frame_->windowModality();
     if (before != Qt::ApplicationModal) {
         // Qt takes a new modality only while the window is hidden.

@@ -92,7 +92,8 @@ public:
     // takes it, a push button only when nothing else does (then the default
     // button), with its GotFocus, unless the program has placed the focus.
     void Show();
-    // Shows the window modally and returns once it is hidden or closed.
+    // Shows the window modally and returns once it is hidden or closed. A push
+    // button focused at an earlier showing hands the focus to the default button.
     void ShowModal();
     void Hide();
     // Asks Event_CancelClose first; returns whether the window closed.
