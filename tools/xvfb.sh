@@ -2,17 +2,19 @@
 # tests, the screenshot): a temporary folder, the server, a private home, waiting for windows.
 # shellcheck shell=bash
 
-# make_work_dir: a new temporary folder in $work; on exit the program ($app_pid), the
-# server ($server_pid) and the folder are removed.
+# make_work_dir: a new temporary folder in $work; on exit the program ($app_pid), the window
+# manager ($wm_pid), the server ($server_pid) and the folder are removed.
 make_work_dir() {
   work=$(mktemp -d)
   server_pid=""
   app_pid=""
+  wm_pid=""
   trap remove_work_dir EXIT
 }
 
 remove_work_dir() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
   [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -39,6 +41,19 @@ use_private_home() {
   chmod 700 "$XDG_RUNTIME_DIR"
   export QT_QPA_PLATFORM=xcb
   unset QT_QPA_PLATFORMTHEME
+}
+
+# start_wm: openbox as the server's window manager, so that windows are framed, placed and
+# activated as on a desktop; waits (up to 5 s) until it manages the screen. After
+# use_private_home, so that it keeps its files in the private home.
+start_wm() {
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 1 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # wait_window REGEX: the id of the first visible window whose title matches, within 15 s.
