@@ -17,6 +17,7 @@ done
 
 make_work_dir
 fail() { echo "FAIL: $*"; exit 1; }
+manifest=$(cat "$build/install_manifest.txt" 2>/dev/null || true)
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out") >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log"; fail "cpack made no package"; }
@@ -40,4 +41,7 @@ zcat "$work/root/usr/share/doc/brimel/changelog.gz" | head -n 1 | grep -qF "brim
   fail "the changelog's latest entry is not $version"
 zcat "$work/root/usr/share/man/man1/brimel.1.gz" | grep -qF "Brimel $version" || fail "the manual page names no $version"
 echo "ok: version $version, manual page, changelog, copyright file, Recommends: xdg-utils"
+[ "$(cat "$build/install_manifest.txt" 2>/dev/null)" = "$manifest" ] ||
+  fail "packing replaced build/install_manifest.txt, the list an install is removed by"
+echo "ok: build/install_manifest.txt is left as it was"
 echo "e2e package: all passed"
