@@ -49,15 +49,16 @@ exactly() {
   xprop -id "$1" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "\"$2\" shows no icon"
 }
 
-# export_to FILE: File > Export as Cleartext (Ctrl+E) of a document without password into FILE.
-export_to() {
+# exported FILE TEXT: File > Export as Cleartext (Ctrl+E) of a document without password
+# writes FILE, whose bytes (as od -c shows them) are TEXT.
+exported() {
   keys ctrl+e
   shown '^Save As$' >/dev/null
   keys ctrl+a
   typed "$1"
   keys Return
-  for _ in $(seq 1 50); do [ -s "$1" ] && return 0; sleep 0.1; done
-  fail "no export was written to $1"
+  for _ in $(seq 1 50); do [ -s "$1" ] && break; sleep 0.1; done
+  [ "$(od -An -c "$1" | tr -s ' ')" = " $2" ] || fail "the export holds$(od -An -c "$1" 2>/dev/null), not $2"
 }
 
 "$brimel" >"$work/run.log" 2>&1 &
@@ -71,9 +72,7 @@ keys shift+Tab
 typed note
 keys Tab
 typed Title
-export_to "$work/first.tsv"
-[ "$(od -An -c "$work/first.tsv" | tr -s ' ')" = " T i t l e \t \t \t \t n o t e \r" ] ||
-  fail "Shift+Tab, Tab: the export holds $(od -An -c "$work/first.tsv")"
+exported "$work/first.tsv" 'T i t l e \t \t \t \t n o t e \r'
 echo "ok: Shift+Tab from the search field reaches the notes, Tab from the notes the title"
 
 # 2. A new window: Tab from the search field goes to the title.
@@ -81,9 +80,7 @@ keys ctrl+n
 shown '^untitled2$' >/dev/null
 keys Tab
 typed Second
-export_to "$work/second.tsv"
-[ "$(od -An -c "$work/second.tsv" | tr -s ' ')" = " S e c o n d \t \t \t \t \r" ] ||
-  fail "Tab: the export holds $(od -An -c "$work/second.tsv")"
+exported "$work/second.tsv" 'S e c o n d \t \t \t \t \r'
 echo "ok: Tab leaves the search field for the title"
 
 # 3. The menus from the keyboard: Alt+T and G (Tools > Generate Password); F10, Left to Help,

@@ -37,36 +37,18 @@ void MenuItem::SetStandardKey(StandardKey key) {
 namespace {
 
 QList<QKeySequence> StandardKeys(MenuItem::StandardKey key) {
-    using Key = MenuItem::StandardKey;
-    switch (key) {
-        case Key::None:
-            return {};
-        case Key::New:
-            return QKeySequence::keyBindings(QKeySequence::New);
-        case Key::Open:
-            return QKeySequence::keyBindings(QKeySequence::Open);
-        case Key::Close:
-            return QKeySequence::keyBindings(QKeySequence::Close);
-        case Key::Save:
-            return QKeySequence::keyBindings(QKeySequence::Save);
-        case Key::SaveAs: {
-            const QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::SaveAs);
-            return keys.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)} : keys;
-        }
-        case Key::Quit:
-            return QKeySequence::keyBindings(QKeySequence::Quit);
-        case Key::Undo:
-            return QKeySequence::keyBindings(QKeySequence::Undo);
-        case Key::Cut:
-            return QKeySequence::keyBindings(QKeySequence::Cut);
-        case Key::Copy:
-            return QKeySequence::keyBindings(QKeySequence::Copy);
-        case Key::Paste:
-            return QKeySequence::keyBindings(QKeySequence::Paste);
-        case Key::SelectAll:
-            return QKeySequence::keyBindings(QKeySequence::SelectAll);
-    }
-    return {};
+    // In the order of MenuItem::StandardKey.
+    static const QKeySequence::StandardKey kQtKeys[] = {
+        QKeySequence::UnknownKey, QKeySequence::New,    QKeySequence::Open,  QKeySequence::Close,
+        QKeySequence::Save,       QKeySequence::SaveAs, QKeySequence::Quit,  QKeySequence::Undo,
+        QKeySequence::Cut,        QKeySequence::Copy,   QKeySequence::Paste, QKeySequence::SelectAll,
+    };
+    if (key == MenuItem::StandardKey::None)
+        return {};
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(kQtKeys[int(key)]);
+    if (keys.isEmpty() && key == MenuItem::StandardKey::SaveAs)
+        return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+    return keys;
 }
 
 }  // namespace
