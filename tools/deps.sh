@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang clang-format libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth xdotool x11-utils openbox xclip imagemagick time
+  xvfb xauth xdotool x11-utils openbox xclip lintian imagemagick time
   libxkbcommon-x11-0 libxcb-cursor0 libxcb-icccm4 libxcb-keysyms1 libxcb-shape0
   libxcb-render-util0 libxcb-image0 fonts-dejavu-core
   shared-mime-info desktop-file-utils dpkg-dev file

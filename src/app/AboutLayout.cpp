@@ -60,7 +60,7 @@ About::About() {
                       canvas.Paint = [this](Canvas& sender, Graphics& g) { Canvas1_Paint(sender, g); };
                   })),
     };
-    Build(FixedWindowRow(FrameKind::Document, 240, 352, QStringLiteral("About Brimel"), CloseButton), controls);
+    Build(ToolWindowRow(240, 352, QStringLiteral("About Brimel"), CloseButton), controls);
 }
 
 About& About::Instance() {

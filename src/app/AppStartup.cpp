@@ -69,6 +69,7 @@ void AppStartup::InitFileTypes() {
 
 void AppStartup::NewAppInstance() {
     TheApp() = std::make_unique<App>();
+    Application::SetIcon({QStringLiteral(":/icons/brimel-64.png"), QStringLiteral(":/icons/brimel.png")});
     TheApp()->SetMenuBar(&Menu::Instance());
 }
 

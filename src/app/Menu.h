@@ -29,9 +29,9 @@ private:
 
     // Appends a new top-level menu to the bar.
     void AddMenu(const QString& name, bool autoEnable, const QString& text);
-    // Appends an item to the menu called menuName.
+    // Appends an item to the menu called menuName; text marks its mnemonic with "&".
     void AddItem(const QString& menuName, MenuItem* item, const QString& name, bool autoEnable, const QString& text,
-                 const QString& shortcut);
+                 const QString& shortcut, MenuItem::StandardKey standardKey = MenuItem::StandardKey::None);
     // A separator keeps the shortcut a new item has.
     void AddSeparator(const QString& menuName, const QString& name, bool autoEnable);
 };

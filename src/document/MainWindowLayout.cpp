@@ -44,7 +44,10 @@ std::vector<ControlSpec> MainWindow::_CreateControls0() {
                            QStringLiteral("Content of selected entry is shown on the right hand side.\r"
                                           "To search for a specific entry, click here and type what you're "
                                           "searching for."),
-                           {{"TextSize", 12}}));
+                           // Its focus passes to the search field at once: Tab does not land on it, so
+                           // the notes never lead into the search; Shift+Tab from the title comes back
+                           // to it, the keyboard's way to the list.
+                           {{"TextSize", 12}, {"TabStop", false}, {"BacktabStop", true}}));
     c.back().bind = BindAs<Listbox>([this](Listbox& list) {
         list.GotFocus = [this](Listbox& sender) { ListBox1_GotFocus(sender); };
         list.Change = [this](Listbox& sender) { ListBox1_Change(sender); };
@@ -149,10 +152,13 @@ std::vector<ControlSpec> MainWindow::_CreateControls0() {
     });
 
     // The search buffer lies above the content area: never seen, yet it can
-    // hold the focus.
+    // hold the focus. Meanwhile the list shows the focus and passes on what is
+    // typed into it; Tab and Shift+Tab leave it for the first and last editor,
+    // and never land on it.
     c.push_back(ControlRow(ControlKind::TextField, "EditField6", "", 52, -64, 170, 22, LockNone, 8, {}, {},
-                           {{"LimitText", 0}}));
+                           {{"LimitText", 0}, {"TabStop", false}}));
     c.back().bind = BindAs<TextField>([this](TextField& field) {
+        field.SetFocusShownBy(ListBox1());
         field.LostFocus = [this](TextField& sender) { EditField6_LostFocus(sender); };
         field.TextChange = [this](TextField& sender) { EditField6_TextChange(sender); };
         field.GotFocus = [this](TextField& sender) { EditField6_GotFocus(sender); };

@@ -213,8 +213,8 @@ GeneratePwd::GeneratePwd() {
          BindAs<BevelButton>(
              [this](BevelButton& button) { button.Action = [this](BevelButton&) { BevelButton1_Action(); }; })},
     };
-    const WindowSpec window = FixedWindowRow(FrameKind::Document, 266, 376, QStringLiteral("Generate Password"),
-                                             CloseButton | MinimizeButton);
+    const WindowSpec window =
+        ToolWindowRow(266, 376, QStringLiteral("Generate Password"), CloseButton | MinimizeButton);
     Build(window, controls);
 }
 

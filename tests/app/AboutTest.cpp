@@ -187,7 +187,11 @@ TEST_P(AboutPlacement, CentredAcrossWithItsMiddleAtAThirdOfTheHeight) {
 // 1024 / 3 - 176 = 165.33; on a low screen nothing clamps the top.
 INSTANTIATE_TEST_SUITE_P(Screens, AboutPlacement,
                          ::testing::Values(ScreenCase{1024, 768, 392, 80}, ScreenCase{1280, 1024, 520, 165},
-                                           ScreenCase{800, 480, 280, -16}));
+                                           ScreenCase{800, 480, 280, -16}),
+                         [](const auto& info) {
+                             return "Screen" + std::to_string(info.param.width) + "x" +
+                                    std::to_string(info.param.height);
+                         });
 
 TEST_F(AboutFixture, BothMenuItemsShowOneWindowThatStaysPut) {
     About& first = About::Instance();

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeySequence>
+#include <QSet>
 
 #include "app/AppTestFixture.h"
 #include "app/MenuItems.h"
@@ -21,36 +22,37 @@ QStringList Texts(const MenuItem& parent) {
 struct ItemCase {
     const char* menu;
     const char* name;
-    const char* text;
-    const char* shortcut;  // in the framework's notation
-    const char* qtKeys;    // as Qt shows it on Linux; "" for none
+    const char* text;      // with "&" before its mnemonic
+    const char* shortcut;  // the program's own key, in the framework's notation
+    const char* keys;      // the keys that choose it on any Linux desktop, the one shown first; "" for none
     bool autoEnable;
     MenuItem::Role role;
 };
 
 // Every item, in menu order.
 const ItemCase kItems[] = {
-    {"UntitledMenu2", "FileNew", "New", "Cmd+N", "Ctrl+N", false, MenuItem::Role::Plain},
-    {"UntitledMenu2", "FileOpen", "Open", "Cmd+O", "Ctrl+O", false, MenuItem::Role::Plain},
-    {"UntitledMenu2", "FileClose", "Close", "Cmd+W", "Ctrl+W", false, MenuItem::Role::Plain},
-    {"UntitledMenu2", "FileSave", "Save", "Cmd+S", "Ctrl+S", false, MenuItem::Role::Plain},
-    {"UntitledMenu2", "FileSaveAs", "Save As", "Cmd+Option+S", "Ctrl+Alt+S", false, MenuItem::Role::Plain},
+    {"UntitledMenu2", "FileNew", "&New", "Cmd+N", "Ctrl+N", false, MenuItem::Role::Plain},
+    {"UntitledMenu2", "FileOpen", "&Open", "Cmd+O", "Ctrl+O", false, MenuItem::Role::Plain},
+    {"UntitledMenu2", "FileClose", "&Close", "Cmd+W", "Ctrl+W", false, MenuItem::Role::Plain},
+    {"UntitledMenu2", "FileSave", "&Save", "Cmd+S", "Ctrl+S", false, MenuItem::Role::Plain},
+    {"UntitledMenu2", "FileSaveAs", "Save &As", "Cmd+Option+S", "Ctrl+Shift+S, Ctrl+Alt+S", false,
+     MenuItem::Role::Plain},
     {"UntitledMenu2", "UntitledMenu3", "-", "", "", true, MenuItem::Role::Plain},
-    {"UntitledMenu2", "FileExport", "Export as Cleartext", "Cmd+E", "Ctrl+E", false, MenuItem::Role::Plain},
-    {"UntitledMenu2", "FileQuit", "Quit", "Cmd+Q", "Ctrl+Q", true, MenuItem::Role::Quit},
-    {"UntitledMenu0", "EditUndo", "Undo", "Cmd+Z", "Ctrl+Z", false, MenuItem::Role::Plain},
+    {"UntitledMenu2", "FileExport", "&Export as Cleartext", "Cmd+E", "Ctrl+E", false, MenuItem::Role::Plain},
+    {"UntitledMenu2", "FileQuit", "&Quit", "Cmd+Q", "Ctrl+Q", true, MenuItem::Role::Quit},
+    {"UntitledMenu0", "EditUndo", "&Undo", "Cmd+Z", "Ctrl+Z", false, MenuItem::Role::Plain},
     {"UntitledMenu0", "UntitledMenu1", "-", "", "", false, MenuItem::Role::Plain},
-    {"UntitledMenu0", "EditCut", "Cut", "Cmd+X", "Ctrl+X", false, MenuItem::Role::Plain},
-    {"UntitledMenu0", "EditCopy", "Copy", "Cmd+C", "Ctrl+C", false, MenuItem::Role::Plain},
-    {"UntitledMenu0", "EditPaste", "Paste", "Cmd+V", "Ctrl+V", false, MenuItem::Role::Plain},
-    {"UntitledMenu0", "EditClear", "Clear", "", "", false, MenuItem::Role::Plain},
-    {"UntitledMenu0", "EditSelectAll", "Select All", "Cmd+A", "Ctrl+A", false, MenuItem::Role::Plain},
-    {"ToolsMenu", "ToolsGeneratePassword", "Generate Password", "Cmd+G", "Ctrl+G", true, MenuItem::Role::Plain},
-    {"PayforBrimelMenu", "PayforBrimelInformation", "Information", "Cmd+I", "Ctrl+I", true, MenuItem::Role::Plain},
-    {"HelpMenu", "HelpVisitWebsite", "Visit Website", "", "", true, MenuItem::Role::Plain},
-    {"HelpMenu", "HelpReadFAQ", "Read FAQ", "", "", true, MenuItem::Role::Plain},
-    {"HelpMenu", "HelpEMailAuthor", "E-mail Author", "", "", true, MenuItem::Role::Plain},
-    {"HelpMenu", "AppleAbout", "About", "", "", false, MenuItem::Role::About},
+    {"UntitledMenu0", "EditCut", "Cu&t", "Cmd+X", "Ctrl+X", false, MenuItem::Role::Plain},
+    {"UntitledMenu0", "EditCopy", "&Copy", "Cmd+C", "Ctrl+C", false, MenuItem::Role::Plain},
+    {"UntitledMenu0", "EditPaste", "&Paste", "Cmd+V", "Ctrl+V", false, MenuItem::Role::Plain},
+    {"UntitledMenu0", "EditClear", "C&lear", "", "", false, MenuItem::Role::Plain},
+    {"UntitledMenu0", "EditSelectAll", "Select &All", "Cmd+A", "Ctrl+A", false, MenuItem::Role::Plain},
+    {"ToolsMenu", "ToolsGeneratePassword", "&Generate Password", "Cmd+G", "Ctrl+G", true, MenuItem::Role::Plain},
+    {"PayforBrimelMenu", "PayforBrimelInformation", "&Information", "Cmd+I", "Ctrl+I", true, MenuItem::Role::Plain},
+    {"HelpMenu", "HelpVisitWebsite", "&Visit Website", "", "", true, MenuItem::Role::Plain},
+    {"HelpMenu", "HelpReadFAQ", "&Read FAQ", "", "", true, MenuItem::Role::Plain},
+    {"HelpMenu", "HelpEMailAuthor", "&E-mail Author", "", "", true, MenuItem::Role::Plain},
+    {"HelpMenu", "AppleAbout", "&About", "", "", false, MenuItem::Role::About},
 };
 
 using ProgramMenuTest = AppTest;
@@ -58,6 +60,7 @@ using ProgramMenuTest = AppTest;
 TEST_F(ProgramMenuTest, TheBarHoldsFiveMenusLeftToRight) {
     Menu& bar = Menu::Instance();
     EXPECT_EQ(Texts(bar), (QStringList{"File", "Edit", "Tools", "Pay for Brimel", "Help"}));
+    EXPECT_EQ(bar.Item(3)->MarkedText(), "&Pay for Brimel");
     const struct {
         const char* name;
         bool autoEnable;
@@ -86,11 +89,15 @@ TEST_F(ProgramMenuTest, EveryItemHasItsNameTextShortcutEnablingAndPlace) {
         ASSERT_NE(item, nullptr) << c.name;
         ++items;
         EXPECT_EQ(item->Name(), c.name);
-        EXPECT_EQ(item->Text(), c.text) << c.name;
+        EXPECT_EQ(item->MarkedText(), c.text) << c.name;
         EXPECT_EQ(item->KeyboardShortcut(), c.shortcut) << c.name;
-        EXPECT_EQ(QKeySequence(MenuItem::QtShortcut(item->KeyboardShortcut())).toString(QKeySequence::PortableText),
-                  c.qtKeys)
-            << c.name;
+        const QStringList keys = QString(c.keys).split(", ", Qt::SkipEmptyParts);
+        for (const QString& key : keys)
+            EXPECT_TRUE(item->Keys().contains(QKeySequence(key))) << c.name << " " << key.toStdString();
+        EXPECT_EQ(item->Keys().isEmpty(), keys.isEmpty()) << c.name;
+        if (QString(c.name) == "FileSaveAs") {
+            EXPECT_EQ(item->Keys().first(), QKeySequence("Ctrl+Shift+S")) << "the key the menu shows";
+        }
         EXPECT_EQ(item->AutoEnable(), c.autoEnable) << c.name;
         EXPECT_EQ(item->ItemRole(), c.role) << c.name;
     }
@@ -98,6 +105,26 @@ TEST_F(ProgramMenuTest, EveryItemHasItsNameTextShortcutEnablingAndPlace) {
     for (int i = 0; i < bar.Count(); ++i)
         built += bar.Item(i)->Count();
     EXPECT_EQ(built, items);
+}
+
+// Alt and a letter reach every menu, and within an open menu each item by its own letter.
+TEST_F(ProgramMenuTest, EveryMenuAndItemHasAMnemonicOfItsOwnInItsMenu) {
+    Menu& bar = Menu::Instance();
+    const auto checkLetters = [](const MenuItem& parent) {
+        QSet<QKeySequence> letters;
+        for (int i = 0; i < parent.Count(); ++i) {
+            const MenuItem& item = *parent.Item(i);
+            if (item.IsSeparator())
+                continue;
+            const QKeySequence letter = QKeySequence::mnemonic(item.MarkedText());
+            EXPECT_FALSE(letter.isEmpty()) << item.Name().toStdString();
+            EXPECT_FALSE(letters.contains(letter)) << item.Name().toStdString() << " shares its letter";
+            letters.insert(letter);
+        }
+    };
+    checkLetters(bar);
+    for (int i = 0; i < bar.Count(); ++i)
+        checkLetters(*bar.Item(i));
 }
 
 TEST_F(ProgramMenuTest, TheBarIsBuiltOnceAndTheAccessorsFindTheSameItems) {

@@ -9,6 +9,7 @@
 #include "framework/ui/RectControl.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/ToolbarItem.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -180,6 +181,7 @@ TEST_F(OpenDocumentTest, TheCommittedSamplesOfBothFormatsOpen) {
 enum class Placed { AsStored, ByLayout, OnScreen };
 
 struct GeometryCase {
+    const char* name;
     const char* geometry;
     Placed placed;
 };
@@ -238,19 +240,22 @@ TEST_P(OpenGeometryTest, StoredPlaceIsTakenWithItsCornerOnTheMainScreenAndKeptOn
     EXPECT_EQ(w.entry, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, OpenGeometryTest,
-                         testing::Values(GeometryCase{"-1*10*700*450", Placed::ByLayout},    // left off the screen
-                                         GeometryCase{"10*-1*700*450", Placed::ByLayout},    // top off the screen
-                                         GeometryCase{"1024*10*700*450", Placed::ByLayout},  // left = screen width
-                                         GeometryCase{"10*768*700*450", Placed::ByLayout},   // top = screen height
-                                         GeometryCase{"40*160*639*376", Placed::AsStored},   // room for the bars above
-                                         GeometryCase{"80*200*700*450", Placed::AsStored},   // room all around
-                                         GeometryCase{"40*60*639*376", Placed::OnScreen},  // the bars above the screen
-                                         GeometryCase{"0*0*700*450", Placed::OnScreen},    // the corner itself
-                                         GeometryCase{"1023*767*700*450", Placed::OnScreen},  // last pixel
-                                         GeometryCase{"100*50*1900*1400", Placed::OnScreen},  // larger than the screen
-                                         GeometryCase{"9*9*65000*65000", Placed::OnScreen}    // far larger
-                                         ));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OpenGeometryTest,
+    testing::Values(GeometryCase{"LeftOffTheScreen", "-1*10*700*450", Placed::ByLayout},        // left off the screen
+                    GeometryCase{"TopOffTheScreen", "10*-1*700*450", Placed::ByLayout},         // top off the screen
+                    GeometryCase{"LeftAtTheScreenWidth", "1024*10*700*450", Placed::ByLayout},  // left = screen width
+                    GeometryCase{"TopAtTheScreenHeight", "10*768*700*450", Placed::ByLayout},   // top = screen height
+                    GeometryCase{"RoomForTheBarsAbove", "40*160*639*376", Placed::AsStored},  // room for the bars above
+                    GeometryCase{"RoomAllAround", "80*200*700*450", Placed::AsStored},        // room all around
+                    GeometryCase{"BarsAboveTheScreen", "40*60*639*376", Placed::OnScreen},  // the bars above the screen
+                    GeometryCase{"TheCornerItself", "0*0*700*450", Placed::OnScreen},       // the corner itself
+                    GeometryCase{"LastPixel", "1023*767*700*450", Placed::OnScreen},        // last pixel
+                    GeometryCase{"LargerThanTheScreen", "100*50*1900*1400",
+                                 Placed::OnScreen},                                 // larger than the screen
+                    GeometryCase{"FarLarger", "9*9*65000*65000", Placed::OnScreen}  // far larger
+                    ),
+    CaseName());
 
 // Saved, closed and opened again, a window comes back exactly where the user
 // left it, at the screen's corner and edges as well: no drift by the bars or

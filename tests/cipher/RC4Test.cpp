@@ -92,7 +92,10 @@ TEST_P(RC4KeystreamVector, RecordSizedCallsMatchPublishedKeystream) {
     EXPECT_EQ(stream.mid(v.offset, 16).toHex(), QByteArray(v.streamHex));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rfc6229, RC4KeystreamVector, ::testing::ValuesIn(kKeystreamVectors));
+// Named by the key's length in bytes and the offset: Key5At0, Key32At4096.
+INSTANTIATE_TEST_SUITE_P(Rfc6229, RC4KeystreamVector, ::testing::ValuesIn(kKeystreamVectors), [](const auto& info) {
+    return "Key" + std::to_string(std::string(info.param.keyHex).size() / 2) + "At" + std::to_string(info.param.offset);
+});
 
 TEST(RC4, ClassicTextVectors) {
     struct Case {

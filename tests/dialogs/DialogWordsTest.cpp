@@ -16,7 +16,7 @@
 
 namespace {
 
-enum class Press { Return, Esc, Click };
+enum class Press { Return, Esc, Click, TabToButtonThenReturn };
 
 struct WordCase {
     const char* name;
@@ -24,7 +24,7 @@ struct WordCase {
     std::function<QString()> word;
     std::function<void()> fill;  // what the user types first, when anything
     Press press;
-    const char* button;  // the control clicked, for Press::Click
+    const char* button;  // the button clicked or tabbed to
     const char* expected;
 };
 
@@ -80,6 +80,15 @@ const WordCase kWords[] = {
     {"DeleteEntryEsc", DeleteEntryDialog, DeleteEntryWord, nullptr, Press::Esc, nullptr, "No"},
     {"DeleteEntryClickYes", DeleteEntryDialog, DeleteEntryWord, nullptr, Press::Click, "PushButton2", "yes"},
     {"DeleteEntryClickNo", DeleteEntryDialog, DeleteEntryWord, nullptr, Press::Click, "PushButton1", "No"},
+    // Return presses the button the user has tabbed to.
+    {"PasswordTabToCancelReturn", PasswordDialog, PasswordWord, TypePassword, Press::TabToButtonThenReturn,
+     "PushButton2", "Cancel"},
+    {"SaveChangesTabToCancelReturn", SaveChangesDialog, SaveChangesWord, nullptr, Press::TabToButtonThenReturn,
+     "PushButton2", "Cancel"},
+    {"SaveChangesTabToDontSaveReturn", SaveChangesDialog, SaveChangesWord, nullptr, Press::TabToButtonThenReturn,
+     "PushButton1", "DontSave"},
+    {"DeleteEntryTabToYesReturn", DeleteEntryDialog, DeleteEntryWord, nullptr, Press::TabToButtonThenReturn,
+     "PushButton2", "yes"},
 };
 
 class DialogWords : public ::testing::TestWithParam<WordCase> {
@@ -106,6 +115,10 @@ TEST_P(DialogWords, EachKeyAndButtonStoresItsWordAndEndsTheQuestion) {
                 break;
             case Press::Click:
                 UiDriver::Click(*shown.FindControl<PushButton>(c.button));
+                break;
+            case Press::TabToButtonThenReturn:
+                TabTo(shown, *shown.FindControl<PushButton>(c.button));
+                UiDriver::PressReturn(shown);
                 break;
         }
     });

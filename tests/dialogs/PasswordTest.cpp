@@ -7,6 +7,7 @@
 #include "framework/ui/PushButton.h"
 #include "framework/ui/TextField.h"
 #include "support/FakeDesktop.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -38,10 +39,15 @@ TEST_F(PasswordDialog, ReturnOnAnEmptyFieldRefusesWithThePromptAndKeepsAsking) {
     EXPECT_TRUE(desktop->messages.isEmpty()) << "the refusal is the prompt, not a message box";
 }
 
-class PasswordAsTyped : public PasswordDialog, public ::testing::WithParamInterface<QString> {};
+struct TypedCase {
+    const char* name;
+    QString text;
+};
+
+class PasswordAsTyped : public PasswordDialog, public ::testing::WithParamInterface<TypedCase> {};
 
 TEST_P(PasswordAsTyped, TheFieldHoldsThePasswordExactlyAsTyped) {
-    const QString typed = GetParam();
+    const QString typed = GetParam().text;
     Ask(dialog(), [&](Window& shown) {
         UiDriver::Type(dialog().EditField1(), typed);
         UiDriver::PressReturn(shown);
@@ -52,8 +58,11 @@ TEST_P(PasswordAsTyped, TheFieldHoldsThePasswordExactlyAsTyped) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, PasswordAsTyped,
-                         ::testing::Values(QStringLiteral("  two blanks around  "), QStringLiteral(" "),
-                                           QStringLiteral("Gr\u00fc\u00dfe \u20ac 5"), QString(300, QChar('k'))));
+                         ::testing::Values(TypedCase{"TwoBlanksAround", QStringLiteral("  two blanks around  ")},
+                                           TypedCase{"OneBlank", QStringLiteral(" ")},
+                                           TypedCase{"BeyondAscii", QStringLiteral("Gr\u00fc\u00dfe \u20ac 5")},
+                                           TypedCase{"ThreeHundredLetters", QString(300, QChar('k'))}),
+                         CaseName());
 
 TEST_F(PasswordDialog, EscEmptiesTheField) {
     Ask(dialog(), [&](Window& shown) {

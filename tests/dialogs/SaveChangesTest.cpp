@@ -31,6 +31,22 @@ TEST(SaveChangesDialog, ALeftHiddenDialogAsksTheNextQuestionAsItWas) {
     });
 }
 
+// Return presses the button the user tabbed to in this question only: the
+// next question, from the same hidden dialog, starts on Save again.
+TEST(SaveChangesDialog, AButtonTabbedToInOneQuestionDoesNotAnswerTheNext) {
+    SaveChanges& dialog = SaveChanges::Instance();
+    for (PushButton* tabbedTo : {&dialog.PushButton1(), &dialog.PushButton2()}) {
+        Ask(dialog, [tabbedTo](Window& shown) {
+            TabTo(shown, *tabbedTo);
+            UiDriver::PressReturn(shown);
+        });
+        ASSERT_NE(dialog.ButtonPressed, "Save");
+        Ask(dialog, [](Window& shown) { UiDriver::PressReturn(shown); });
+        EXPECT_EQ(dialog.ButtonPressed, "Save") << "after " << tabbedTo->Caption().toStdString();
+    }
+    dialog.Close();
+}
+
 // Space presses the focused button; the first focus is on the default button
 // so that it can answer neither "DontSave" nor "yes".
 TEST(DialogFirstFocus, SpaceAnswersWithTheDefaultButton) {

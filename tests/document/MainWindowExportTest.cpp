@@ -8,6 +8,7 @@
 
 #include "document/MainWindowSaveTestSupport.h"
 #include "document/SaveMessages.h"
+#include "support/TestNames.h"
 
 using namespace savetest;
 
@@ -48,7 +49,8 @@ const ExportName kNames[] = {
     {"xbrimel", ".tsv"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Titles, MainWindowExportProposal, ::testing::ValuesIn(kNames));
+INSTANTIATE_TEST_SUITE_P(Titles, MainWindowExportProposal, ::testing::ValuesIn(kNames),
+                         [](const auto& info) { return TestName(info.param.title); });
 
 TEST_F(MainWindowExportTest, WritesOneLineOfFiveFieldsPerEntryInMacRoman) {
     NewWindow({

@@ -9,6 +9,7 @@
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextField.h"
 #include "document/MainWindowSaveTestSupport.h"
+#include "support/TestNames.h"
 
 using namespace savetest;
 
@@ -120,7 +121,8 @@ const Proposal kProposals[] = {
     {"brimel", "brimel.brimel"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Titles, MainWindowSaveProposal, ::testing::ValuesIn(kProposals));
+INSTANTIATE_TEST_SUITE_P(Titles, MainWindowSaveProposal, ::testing::ValuesIn(kProposals),
+                         [](const auto& info) { return TestName(info.param.title); });
 
 // Each way of not saving leaves the window, its file and its password as they were.
 struct Cancel {

@@ -2,6 +2,8 @@
 
 #include "framework/ui/Timer.h"
 
+#include <QApplication>
+#include <QListView>
 #include <QThread>
 #include <QTimer>
 
@@ -35,6 +37,46 @@ TEST_F(MainWindowSearch, FindsTheStartOfABlankSeparatedWord) {
     Pause(w);
     UiDriver::Type(w.EditField6(), "B");
     EXPECT_EQ(Selected(w), 0);
+}
+
+// The list shows the search field's focus, and what is typed at it searches.
+TEST_F(MainWindowSearch, TheListLooksFocusedAndTypingAtItSearches) {
+    MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
+    EXPECT_EQ(QApplication::focusWidget(), w.ListBox1().View());
+    UiDriver::PressKey(w, Qt::Key_C, "c");
+    EXPECT_EQ(w.EditField6().Text(), "c");
+    EXPECT_EQ(Selected(w), 2);
+    // The list's own keys are the search field's too: Down moves nothing.
+    UiDriver::PressKey(w, Qt::Key_Down);
+    EXPECT_EQ(Selected(w), 2);
+    EXPECT_EQ(w.FocusControl(), &w.EditField6());
+}
+
+// Tab and Shift+Tab leave the search field for the first and the last editor,
+// and Tab from the notes goes round to the title, never into the search field.
+TEST_F(MainWindowSearch, TabAndShiftTabLeaveTheSearchFieldForTheEditors) {
+    MainWindow& w = OpenForSearch({"Alpha Beta", "Banana", "Cabal"});
+    UiDriver::PressTab(w);
+    EXPECT_EQ(w.FocusControl(), &w.EditField1());
+    EXPECT_EQ(QApplication::focusWidget(), w.EditField1().Widget());
+    const std::vector<RectControl*> forward{&w.EditField3(), &w.EditField4(), &w.EditField2(), &w.EditField5(),
+                                            &w.EditField1()};
+    for (RectControl* next : forward) {
+        UiDriver::PressTab(w);
+        EXPECT_EQ(w.FocusControl(), next) << next->Name().toStdString();
+    }
+
+    UiDriver::ClickRow(w.ListBox1(), 1);
+    ASSERT_EQ(w.FocusControl(), &w.EditField6());
+    UiDriver::PressShiftTab(w);
+    EXPECT_EQ(w.FocusControl(), &w.EditField5());
+    UiDriver::PressTab(w);
+    EXPECT_EQ(w.FocusControl(), &w.EditField1());
+    // Typed now, a letter edits the title; the selected entry stays.
+    UiDriver::PressKey(w, Qt::Key_Q, "q");
+    EXPECT_EQ(Selected(w), 1);
+    EXPECT_EQ(w.EditField1().Text(), "q") << "Tab selected the title's text, the letter replaced it";
+    EXPECT_EQ(w.EditField6().Text(), "");
 }
 
 TEST_F(MainWindowSearch, PauseStartsANewSearch) {

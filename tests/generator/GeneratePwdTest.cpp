@@ -19,6 +19,7 @@
 #include "framework/ui/UpDownArrows.h"
 #include "support/FakeDesktop.h"
 #include "support/UiDriver.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -236,15 +237,21 @@ TEST_P(LengthArrows, StepWithinOneTo999) {
     EXPECT_EQ(window.EditField1()->Text(), GetParam().afterDown) << "down";
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, LengthArrows,
-                         ::testing::Values(ArrowCase{"14", "15", "13"}, ArrowCase{"999", "999", "998"},
-                                           ArrowCase{"998", "999", "997"}, ArrowCase{"", "1", ""},
-                                           ArrowCase{"-5", "-4", "-5"}, ArrowCase{"2", "3", "1"},
-                                           ArrowCase{"1", "2", "1"}, ArrowCase{"0", "1", "0"},
-                                           // whole numbers within 1 to 999, three characters at most
-                                           ArrowCase{"1e9", "1e9", "999"}, ArrowCase{"1e3", "1e3", "999"},
-                                           ArrowCase{"9e2", "901", "899"}, ArrowCase{"2.5", "3", "2"},
-                                           ArrowCase{".5", "1", ".5"}, ArrowCase{"-.5", "0", "-.5"}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, LengthArrows,
+    ::testing::Values(ArrowCase{"14", "15", "13"}, ArrowCase{"999", "999", "998"}, ArrowCase{"998", "999", "997"},
+                      ArrowCase{"", "1", ""}, ArrowCase{"-5", "-4", "-5"}, ArrowCase{"2", "3", "1"},
+                      ArrowCase{"1", "2", "1"}, ArrowCase{"0", "1", "0"},
+                      // whole numbers within 1 to 999, three characters at most
+                      ArrowCase{"1e9", "1e9", "999"}, ArrowCase{"1e3", "1e3", "999"}, ArrowCase{"9e2", "901", "899"},
+                      ArrowCase{"2.5", "3", "2"}, ArrowCase{".5", "1", ".5"}, ArrowCase{"-.5", "0", "-.5"}),
+    [](const auto& info) {
+        // "-" and "." spelt out, so that "-5" and ".5" get names of their own.
+        std::string text;
+        for (const char c : std::string(info.param.before))
+            text += c == '-' ? std::string("Minus") : c == '.' ? std::string("Point") : std::string(1, c);
+        return "From" + TestName(text);
+    });
 
 TEST_F(GeneratorFixture, TheLengthFieldHoldsThreeCharactersEveryWayIn) {
     TextField& length = *window.EditField1();
@@ -302,7 +309,11 @@ TEST_P(Placement, CentredAcrossWithItsMiddleAtAThirdOfTheHeight) {
 // 768 / 3 - 188 = 68; 1024 / 3 - 188 = 153.33; 600 / 3 - 188 = 12.
 INSTANTIATE_TEST_SUITE_P(Screens, Placement,
                          ::testing::Values(ScreenCase{1024, 768, 379, 68}, ScreenCase{1280, 1024, 507, 153},
-                                           ScreenCase{800, 600, 267, 12}));
+                                           ScreenCase{800, 600, 267, 12}),
+                         [](const auto& info) {
+                             return "Screen" + std::to_string(info.param.width) + "x" +
+                                    std::to_string(info.param.height);
+                         });
 
 TEST_F(GeneratorFixture, ShowingAgainKeepsStateAndPosition) {
     window.EditField1()->SetText("20");
@@ -542,7 +553,8 @@ TEST_P(SpeakableWithoutDuplicates, UsesEachConsonantOnceAndVowelsFreely) {
 
 INSTANTIATE_TEST_SUITE_P(Lengths, SpeakableWithoutDuplicates,
                          ::testing::Values(SpeakableCase{42, 21}, SpeakableCase{41, 21}, SpeakableCase{7, 4},
-                                           SpeakableCase{22, 11}));
+                                           SpeakableCase{22, 11}),
+                         [](const auto& info) { return "Length" + std::to_string(info.param.length); });
 
 // --- escaping ----------------------------------------------------------------
 

@@ -156,8 +156,13 @@ void UiDriver::Compose(RectControl& field, const QString& text) {
 
 QWidget* UiDriver::KeyTarget(Window& window) {
     QWidget* frame = window.Widget();
-    if (window.FocusControl())
-        return window.FocusControl()->Widget();
+    if (window.FocusControl()) {
+        // Keys reach the widget that shows the focus, as the platform sends them.
+        QWidget* target = window.FocusControl()->Widget();
+        while (target->focusProxy())
+            target = target->focusProxy();
+        return target;
+    }
     if (frame->focusWidget())
         return frame->focusWidget();
     return frame;
@@ -178,6 +183,11 @@ void UiDriver::PressEsc(Window& window) {
 void UiDriver::PressTab(Window& window) {
     Activate(window);
     PressKey(window, Qt::Key_Tab, QStringLiteral("\t"));
+}
+
+void UiDriver::PressShiftTab(Window& window) {
+    Activate(window);
+    InputEvents::Key(KeyTarget(window), Qt::Key_Backtab, QString(), Qt::ShiftModifier);
 }
 
 void UiDriver::MouseEnter(RectControl& control) {

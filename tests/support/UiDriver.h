@@ -42,6 +42,7 @@ public:
     static void PressReturn(Window& window);
     static void PressEsc(Window& window);
     static void PressTab(Window& window);
+    static void PressShiftTab(Window& window);
     static void MouseEnter(RectControl& control);
     static void MouseExit(RectControl& control);
     // Queues an answer for the next ShowModal; each answer is used once. A modal

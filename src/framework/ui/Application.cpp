@@ -5,6 +5,7 @@
 #include "framework/ui/Window.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <QWidget>
 
@@ -45,15 +46,23 @@ void Application::SetMenuBar(::MenuBar* bar) {
     }
     bar->SetAttachToDocumentWindows(true);
     Window::SetBuildHook([bar](Window& window) {
-        if (window.Frame() == FrameKind::Document) {
+        if (window.MenuBarVisible()) {
             bar->AttachTo(&window);
         }
     });
     for (Window* window : Window::All()) {
-        if (window->Frame() == FrameKind::Document) {
+        if (window->MenuBarVisible()) {
             bar->AttachTo(window);
         }
     }
+}
+
+void Application::SetIcon(const QStringList& files) {
+    QIcon icon;
+    for (const QString& file : files) {
+        icon.addFile(file);
+    }
+    QApplication::setWindowIcon(icon);
 }
 
 void Application::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {

@@ -28,6 +28,9 @@ public:
     ::MenuBar* MenuBar() const { return menuBar_; }
     void SetMenuBar(::MenuBar* bar);
 
+    // The icon every window shows, from picture files of several sizes.
+    static void SetIcon(const QStringList& files);
+
     // Binds a menu item's name to a handler of the application; a window's
     // handler for the same name goes first while that window is in front.
     void AddMenuHandler(const QString& itemName, std::function<bool()> handler);

@@ -23,8 +23,9 @@ class Control;
 //   Canvas:     AcceptFocus (bool)
 //   StandardToolbarItem: Type (int: 1 separator, 2 space)
 //   Timer:      Mode (int 0 off / 1 single / 2 multiple), Period (int, ms)
-//   any:        Enabled, Visible (bool), TextSize (int, pixels: the original platform's
-//               72-dpi points), Bold (bool)
+//   any:        Enabled, Visible, TabStop (bool: false keeps Tab from landing on it),
+//               BacktabStop (bool: Shift+Tab lands on it all the same),
+//               TextSize (int, pixels: the original platform's 72-dpi points), Bold (bool)
 // `bind` runs right after the control is made: attach its event handlers there.
 struct ControlSpec {
     ControlKind kind;

@@ -20,6 +20,12 @@ WindowSpec FixedWindowRow(FrameKind frame, int width, int height, const QString&
     return spec;
 }
 
+WindowSpec ToolWindowRow(int width, int height, const QString& title, unsigned frameButtons) {
+    WindowSpec spec = FixedWindowRow(FrameKind::Document, width, height, title, frameButtons);
+    spec.menuBarVisible = false;
+    return spec;
+}
+
 ControlSpec ControlRow(ControlKind kind, const QString& name, const QString& parent, int left, int top, int width,
                        int height, unsigned anchors, int tabIndex, const QString& text, const QString& helpTag,
                        const QVariantMap& props) {

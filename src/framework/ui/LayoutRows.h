@@ -25,6 +25,10 @@ WindowSpec WindowRow(FrameKind frame, int width, int height, const QString& titl
 // A window of fixed size, shown when built, with the given frame buttons.
 WindowSpec FixedWindowRow(FrameKind frame, int width, int height, const QString& title, unsigned frameButtons);
 
+// A tool window (About, the generator): a document window of fixed size that
+// shows no menu bar.
+WindowSpec ToolWindowRow(int width, int height, const QString& title, unsigned frameButtons);
+
 // One row of a control table, every column given.
 ControlSpec ControlRow(ControlKind kind, const QString& name, const QString& parent, int left, int top, int width,
                        int height, unsigned anchors, int tabIndex, const QString& text = QString(),

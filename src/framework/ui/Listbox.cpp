@@ -6,12 +6,11 @@
 #include <algorithm>
 
 #include "ListboxModel.h"
+#include "ListboxView.h"
 
 Listbox::Listbox(::Window* window, const QString& name, QWidget* parent)
-    : RectControl(window, name, new QListView(parent)), view_(static_cast<QListView*>(Widget())) {
+    : RectControl(window, name, new ListboxView(parent)), view_(static_cast<QListView*>(Widget())) {
     UpdateFocusPolicy();
-    // Clicks give the focus through TakeClick, not Qt's focus-on-press.
-    view_->setFocusPolicy(Qt::TabFocus);
     view_->viewport()->installEventFilter(this);
     model_ = new ListboxModel(view_);
     view_->setModel(model_);

@@ -47,6 +47,9 @@ public:
     std::function<void(Listbox&)> GotFocus;
     std::function<void(Listbox&)> LostFocus;
 
+    // Clicks give the focus through TakeClick, not Qt's focus-on-press.
+    bool FocusOnPress() const override { return false; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

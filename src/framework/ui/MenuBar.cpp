@@ -136,6 +136,16 @@ bool TextCommandActs(const QString& name) {
     return false;
 }
 
+// The framework's window of a top-level widget; null for Qt's own (message boxes, file dialogs).
+Window* WindowOf(const QWidget* topLevel) {
+    for (Window* window : Window::All()) {
+        if (window->Widget() == topLevel) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 // The key combination of a key press in Qt's portable notation.
 QString KeysOf(const QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
@@ -191,7 +201,7 @@ void MenuBar::AttachTo(Window* window) {
     bar->setNativeMenuBar(true);
     for (int i = 0; i < Count(); ++i) {
         MenuItem* menuItem = Item(i);
-        auto* menu = new QMenu(menuItem->Text(), bar);
+        auto* menu = new QMenu(menuItem->MarkedText(), bar);
         FillMenu(menu, menuItem);
         bar->addMenu(menu);
     }
@@ -200,13 +210,41 @@ void MenuBar::AttachTo(Window* window) {
     UpdateMenus();
 }
 
+bool MenuBar::TakesKeysOf(const QWidget* topLevel) const {
+    if (IsAttachedTo(topLevel)) {
+        return true;
+    }
+    // Tool windows show no bar, yet its keys act on them; dialogs take none.
+    const Window* window = WindowOf(topLevel);
+    return attachToDocumentWindows_ && window && window->Frame() == FrameKind::Document;
+}
+
 bool MenuBar::IsAttachedTo(const QWidget* topLevel) const {
+    return BarIn(topLevel) != nullptr;
+}
+
+QMenuBar* MenuBar::BarIn(const QWidget* topLevel) const {
     for (const auto& bar : bars_) {
         if (bar && bar->window() == topLevel) {
-            return true;
+            return bar;
         }
     }
-    return false;
+    return nullptr;
+}
+
+bool MenuBar::OpenFirstMenu(const QWidget* topLevel) {
+    QMenuBar* bar = BarIn(topLevel);
+    if (!bar) {
+        return false;
+    }
+    EnableMenuItems();
+    for (QAction* menu : bar->actions()) {
+        if (menu->isEnabled()) {
+            bar->setActiveAction(menu);
+            break;
+        }
+    }
+    return true;
 }
 
 void MenuBar::FillMenu(QMenu* menu, MenuItem* item) {
@@ -217,7 +255,7 @@ void MenuBar::FillMenu(QMenu* menu, MenuItem* item) {
         if (child->IsSeparator()) {
             menu->addSeparator();
         } else if (child->Count() > 0) {
-            auto* submenu = new QMenu(child->Text(), menu);
+            auto* submenu = new QMenu(child->MarkedText(), menu);
             FillMenu(submenu, child);
             menu->addMenu(submenu);
         } else {
@@ -287,8 +325,7 @@ MenuItem* MenuBar::ItemForShortcut(const QString& keys) const {
     MenuItem* found = nullptr;
     const QKeySequence wanted(keys);
     ForEachCommand(const_cast<MenuBar*>(this), [&](MenuItem* item) {
-        if (!found && !item->KeyboardShortcut().isEmpty() &&
-            QKeySequence(QtShortcut(item->KeyboardShortcut())) == wanted) {
+        if (!found && item->Keys().contains(wanted)) {
             found = item;
         }
     });
@@ -297,8 +334,11 @@ MenuItem* MenuBar::ItemForShortcut(const QString& keys) const {
 
 bool MenuBar::KeyPressed(QObject* receiver, QKeyEvent* event) {
     auto* widget = qobject_cast<QWidget*>(receiver);
-    if (!widget || !IsAttachedTo(widget->window())) {
+    if (!widget || !TakesKeysOf(widget->window())) {
         return false;
+    }
+    if (event->key() == Qt::Key_F10 && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        return OpenFirstMenu(widget->window());
     }
     if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         return false;
@@ -323,11 +363,9 @@ void MenuBar::WidgetShown(QObject* object) {
     if (!attachToDocumentWindows_ || !widget || !widget->isWindow() || IsAttachedTo(widget)) {
         return;
     }
-    for (Window* window : Window::All()) {
-        if (window->Widget() == widget && window->Frame() == FrameKind::Document) {
-            AttachTo(window);
-            return;
-        }
+    Window* window = WindowOf(widget);
+    if (window && window->MenuBarVisible()) {
+        AttachTo(window);
     }
 }
 

@@ -34,8 +34,9 @@ class Window;
 // field only Copy and Select All.
 //
 // On Linux every document window shows the bar: each gets a Qt menu bar of its
-// own that holds the items' shared actions. The keyboard shortcuts are
-// dispatched here, for the window that has the keyboard, rather than by Qt.
+// own that holds the items' shared actions. Tool windows (MenuBarVisible off)
+// show none. The keyboard shortcuts are dispatched here, for the window that
+// has the keyboard, rather than by Qt.
 class MenuBar : public MenuItem {
 public:
     MenuBar();
@@ -45,6 +46,9 @@ public:
     // the tree first: items appended later are not shown in bars made before.
     void AttachTo(Window* window);
     bool IsAttachedTo(const QWidget* topLevel) const;
+    // Whether its keyboard shortcuts act in that window: one that shows the
+    // bar, or a tool window while the bar is the application's.
+    bool TakesKeysOf(const QWidget* topLevel) const;
     // While on, every document window gets the bar when it is first shown.
     void SetAttachToDocumentWindows(bool on) { attachToDocumentWindows_ = on; }
     // Runs an enabling pass once the event loop is back, after a window comes to the front.
@@ -65,6 +69,10 @@ public:
 private:
     friend class MenuEventFilter;
 
+    // The Qt menu bar shown in that window; null when none.
+    QMenuBar* BarIn(const QWidget* topLevel) const;
+    // F10: opens the first usable menu of the window's bar, as the desktop does.
+    bool OpenFirstMenu(const QWidget* topLevel);
     // A key pressed in receiver's window: true when the bar took it.
     bool KeyPressed(QObject* receiver, QKeyEvent* event);
     // A top-level widget shown for the first time or again.

@@ -8,6 +8,17 @@ MenuItem::MenuItem(Role role) : role_(role) {}
 
 MenuItem::~MenuItem() = default;
 
+QString MenuItem::Text() const {
+    QString shown;
+    for (int i = 0; i < text_.size(); ++i) {
+        if (text_.at(i) == QLatin1Char('&') && i + 1 < text_.size()) {
+            ++i;  // the marker goes; of "&&" one ampersand stays
+        }
+        shown += text_.at(i);
+    }
+    return shown;
+}
+
 void MenuItem::SetText(const QString& text) {
     text_ = text;
     UpdateActionText();
@@ -16,6 +27,39 @@ void MenuItem::SetText(const QString& text) {
 void MenuItem::SetKeyboardShortcut(const QString& shortcut) {
     shortcut_ = shortcut;
     UpdateActionText();
+}
+
+void MenuItem::SetStandardKey(StandardKey key) {
+    standardKey_ = key;
+    UpdateActionText();
+}
+
+namespace {
+
+QList<QKeySequence> StandardKeys(MenuItem::StandardKey key) {
+    // In the order of MenuItem::StandardKey.
+    static const QKeySequence::StandardKey kQtKeys[] = {
+        QKeySequence::UnknownKey, QKeySequence::New,    QKeySequence::Open,  QKeySequence::Close,
+        QKeySequence::Save,       QKeySequence::SaveAs, QKeySequence::Quit,  QKeySequence::Undo,
+        QKeySequence::Cut,        QKeySequence::Copy,   QKeySequence::Paste, QKeySequence::SelectAll,
+    };
+    if (key == MenuItem::StandardKey::None)
+        return {};
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(kQtKeys[int(key)]);
+    if (keys.isEmpty() && key == MenuItem::StandardKey::SaveAs)
+        return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)};
+    return keys;
+}
+
+}  // namespace
+
+QList<QKeySequence> MenuItem::Keys() const {
+    QList<QKeySequence> keys = StandardKeys(standardKey_);
+    const QString own = QtShortcut(shortcut_);
+    if (!own.isEmpty() && !keys.contains(QKeySequence(own))) {
+        keys.append(QKeySequence(own));
+    }
+    return keys;
 }
 
 void MenuItem::SetEnabled(bool enabled) {
@@ -129,12 +173,11 @@ void MenuItem::UpdateActionText() {
         return;
     }
     QString shown = text_;
-    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-    // The shortcut is only shown here; the menu bar dispatches the keys itself,
+    // The key is only shown here; the menu bar dispatches the keys itself,
     // so that the one action in several windows never makes them ambiguous.
-    const QString shortcut = QtShortcut(shortcut_);
-    if (!shortcut.isEmpty()) {
-        shown += QLatin1Char('\t') + QKeySequence(shortcut).toString(QKeySequence::NativeText);
+    const QList<QKeySequence> keys = Keys();
+    if (!keys.isEmpty()) {
+        shown += QLatin1Char('\t') + keys.first().toString(QKeySequence::NativeText);
     }
     action_->setText(shown);
 }

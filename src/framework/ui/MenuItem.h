@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -14,6 +16,9 @@ public:
     // application menu (on a Mac; elsewhere they stay where they are appended).
     enum class Role { Plain, Quit, About };
 
+    // The commands the desktop has a standard key for.
+    enum class StandardKey { None, New, Open, Close, Save, SaveAs, Quit, Undo, Cut, Copy, Paste, SelectAll };
+
     explicit MenuItem(Role role = Role::Plain);
     virtual ~MenuItem();
 
@@ -22,11 +27,21 @@ public:
 
     QString Name() const { return name_; }
     void SetName(const QString& name) { name_ = name; }
-    QString Text() const { return text_; }
+    // The words shown. SetText takes them with "&" before the mnemonic letter
+    // (Alt and the letter choose the item); "&&" is an ampersand.
+    QString Text() const;
     void SetText(const QString& text);
+    // The text as set, mnemonic marker included.
+    QString MarkedText() const { return text_; }
     // In the framework's notation, e.g. "Cmd+S", "Cmd+Option+S"; empty for none.
     QString KeyboardShortcut() const { return shortcut_; }
     void SetKeyboardShortcut(const QString& shortcut);
+    // The desktop's standard key of the command; it comes before KeyboardShortcut.
+    void SetStandardKey(StandardKey key);
+    // Every key combination that chooses the item: the desktop's standard keys
+    // (Save As: Ctrl+Shift+S where the desktop names none), then
+    // KeyboardShortcut. The first is the one the menu shows.
+    QList<QKeySequence> Keys() const;
     // On: enabled while a handler for its name is bound. Off: enabled only by
     // the Event_EnableMenuItems handlers.
     bool AutoEnable() const { return autoEnable_; }
@@ -66,6 +81,7 @@ private:
     QString name_;
     QString text_;
     QString shortcut_;
+    StandardKey standardKey_ = StandardKey::None;
     bool autoEnable_ = true;
     bool enabled_ = false;
     MenuItem* parent_ = nullptr;

@@ -25,6 +25,10 @@ void PushButton::SetDefault(bool isDefault) {
     button_->setDefault(isDefault);
 }
 
+void PushButton::ShowAsDefault(bool shown) {
+    button_->setDefault(shown);
+}
+
 void PushButton::Push() {
     if (button_->isEnabled())
         button_->click();

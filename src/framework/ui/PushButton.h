@@ -6,9 +6,9 @@
 
 class QPushButton;
 
-// A push button. Return presses the window's Default button, Esc its Cancel
-// button; both deliver Action as a click does. A click does not take the
-// keyboard focus from a field; Tab still reaches the button.
+// A push button. Return presses the focused button, else the window's Default
+// button, Esc its Cancel button; each delivers Action as a click does. A click
+// does not take the keyboard focus from a field; Tab still reaches the button.
 class PushButton : public RectControl {
 public:
     PushButton(::Window* window, const QString& name, QWidget* parent);
@@ -17,6 +17,8 @@ public:
     void SetCaption(const QString& caption);
     bool Default() const { return default_; }
     void SetDefault(bool isDefault);
+    // Draws the button as the one Return presses (the window decides which).
+    void ShowAsDefault(bool shown);
     bool Cancel() const { return cancel_; }
     void SetCancel(bool isCancel) { cancel_ = isCancel; }
     // Presses the button as a click does (nothing while it is disabled).

@@ -1,7 +1,10 @@
 #include "RectControl.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFont>
+#include <QPalette>
 #include <QWidget>
 
 #include "GroupBox.h"
@@ -86,7 +89,17 @@ bool RectControl::HasFocus() const {
     return Window() && Window()->FocusControl() == this;
 }
 
+void RectControl::SetFocusShownBy(RectControl& shower) {
+    widget_->setFocusProxy(shower.widget_);
+    shower.takesKeys_ = this;
+}
+
 void RectControl::ApplyProps(const QVariantMap& props) {
+    if (props.contains("TabStop") || props.contains("BacktabStop")) {
+        tabStop_ = props.value("TabStop", tabStop_).toBool();
+        backtabStop_ = props.value("BacktabStop", backtabStop_).toBool();
+        UpdateFocusPolicy();
+    }
     if (props.contains("Enabled"))
         SetEnabled(props.value("Enabled").toBool());
     if (props.contains("Visible"))
@@ -103,15 +116,47 @@ void RectControl::ApplyProps(const QVariantMap& props) {
     }
 }
 
-void RectControl::UpdateFocusPolicy() {
-    widget_->setFocusPolicy(AcceptsFocus() ? Qt::StrongFocus : Qt::NoFocus);
+void RectControl::ShowReadOnly(bool readOnly) {
+    if (!readOnly) {
+        widget_->setPalette(QPalette());  // back to the inherited one
+        return;
+    }
+    QPalette palette;
+    palette.setColor(QPalette::Base, widget_->palette().color(QPalette::Window));
+    widget_->setPalette(palette);
 }
 
+void RectControl::UpdateFocusPolicy() {
+    int policy = Qt::NoFocus;
+    if (AcceptsFocus()) {
+        if (tabStop_ || backtabStop_)
+            policy |= Qt::TabFocus;
+        if (FocusOnPress())
+            policy |= Qt::ClickFocus;
+    }
+    widget_->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
+}
+
+namespace {
+
+bool IsKeyboardInput(QEvent::Type type) {
+    return type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride ||
+           type == QEvent::InputMethod;
+}
+
+}  // namespace
+
 bool RectControl::eventFilter(QObject* watched, QEvent* event) {
+    // The keys go to the control whose focus this one shows, and only there.
+    if (watched == widget_ && takesKeys_ && takesKeys_->HasFocus() && IsKeyboardInput(event->type())) {
+        QCoreApplication::sendEvent(takesKeys_->widget_, event);
+        return true;
+    }
     if (watched == widget_ && Live()) {
         switch (event->type()) {
             case QEvent::FocusIn:
-                Window()->NativeFocusChanged(this);
+                Window()->NativeFocusChanged(this,
+                                             static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason);
                 break;
             case QEvent::Enter:
                 DeliverMouseEnter();

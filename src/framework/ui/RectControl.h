@@ -39,6 +39,16 @@ public:
 
     // Whether the control can hold the keyboard focus at all.
     virtual bool AcceptsFocus() const { return true; }
+    // Whether Qt gives it the focus on a mouse press; false for a control that
+    // takes clicks its own way.
+    virtual bool FocusOnPress() const { return true; }
+    // Whether Tab (forward) or Shift+Tab (backward) lands on it; when it holds
+    // the focus they go on from its place in the tab order.
+    bool TabStop(bool forward) const { return tabStop_ || (!forward && backtabStop_); }
+    // While this control holds the window's focus, shower is drawn focused in
+    // its place and the keys typed there reach this one: a hidden field that
+    // takes the keys typed into a list.
+    void SetFocusShownBy(RectControl& shower);
     // Gives this control the window's focus (events inside the call).
     void SetFocus();
     bool HasFocus() const;
@@ -52,8 +62,12 @@ public:
 protected:
     virtual void DeliverMouseEnter() {}
     virtual void DeliverMouseExit() {}
-    // Sets Qt's focus policy from AcceptsFocus(); call after a change of it.
+    // Sets Qt's focus policy from AcceptsFocus(), FocusOnPress() and TabStop();
+    // call after a change of one of them.
     void UpdateFocusPolicy();
+    // A text control that cannot be edited looks so: the window's background
+    // behind its text, which stays as readable.
+    void ShowReadOnly(bool readOnly);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -66,4 +80,7 @@ private:
     unsigned anchors_ = LockLeft | LockTop;
     int tabIndex_ = 0;
     bool visible_ = true;
+    bool tabStop_ = true;
+    bool backtabStop_ = false;
+    RectControl* takesKeys_ = nullptr;  // the control this one's keys go to, while it has the focus
 };

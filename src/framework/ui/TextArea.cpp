@@ -152,6 +152,10 @@ bool TextArea::ReadOnly() const {
 
 void TextArea::SetReadOnly(bool readOnly) {
     edit_->setReadOnly(readOnly);
+    // Its text can still be selected from the keyboard and copied.
+    if (readOnly)
+        edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ShowReadOnly(readOnly);
 }
 
 int TextArea::SelStart() const {

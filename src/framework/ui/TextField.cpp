@@ -92,6 +92,7 @@ bool TextField::ReadOnly() const {
 
 void TextField::SetReadOnly(bool readOnly) {
     edit_->setReadOnly(readOnly);
+    ShowReadOnly(readOnly);
 }
 
 int TextField::SelStart() const {

@@ -32,8 +32,8 @@ QString DisplayOption(int argc, char** argv) {
 Toolkit::Toolkit(int argc, char** argv, const QString& applicationName, const QString& desktopFileName)
     : qtArgc_(OptionsEnd(argc, argv)), displayOption_(DisplayOption(qtArgc_, argv)) {
     app_ = std::make_unique<QApplication>(qtArgc_, argv);
+    // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(applicationName);
-    QApplication::setApplicationDisplayName(applicationName);
     QGuiApplication::setDesktopFileName(desktopFileName);
 }
 

@@ -311,13 +311,41 @@ void Window::ApplyTabOrder() {
     }
 }
 
-void Window::FocusFirstControl() {
-    for (RectControl* rect : TabChain(controls_)) {
-        if (rect->AcceptsFocus() && rect->Enabled() && rect->Visible()) {
-            SetFocusControl(rect);
-            return;
+// A push button is not focused first, so that Return answers with the
+// default button: with nothing else to focus, the default button takes it.
+bool Window::TabFocus(bool forward) {
+    const std::vector<RectControl*> chain = TabChain(controls_);
+    const auto from = std::find(chain.begin(), chain.end(), focus_);
+    if (from == chain.end())
+        return false;
+    const int count = int(chain.size());
+    const int at = int(from - chain.begin());
+    for (int step = 1; step < count; ++step) {
+        RectControl* next = chain[std::size_t(((forward ? at + step : at - step) % count + count) % count)];
+        if (next->TabStop(forward) && next->AcceptsFocus() && next->Enabled() && next->Visible()) {
+            // Qt's reason, so that a field selects its text as Tab enters it.
+            next->Widget()->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            SetFocusControl(next);
+            return true;
         }
     }
+    return true;
+}
+
+void Window::FocusFirstControl() {
+    RectControl* first = MarkedButton(true);
+    for (RectControl* rect : TabChain(controls_)) {
+        if (rect->AcceptsFocus() && rect->Enabled() && rect->Visible()) {
+            if (!dynamic_cast<PushButton*>(rect)) {
+                first = rect;
+                break;
+            }
+            if (!first)
+                first = rect;
+        }
+    }
+    if (first)
+        SetFocusControl(first);
 }
 
 QWidget* Window::Widget() const {
@@ -465,15 +493,16 @@ void Window::ShowFrame() {
     frame_->show();
     if (fitWhenExposed_)
         frame_->WatchFirstExpose();
-    frame_->raise();
-    frame_->activateWindow();
     BringToFront();
+    // The first focus is placed before Qt activates the window and picks its own.
     if (!shownOnce_) {
         shownOnce_ = true;
         if (!focus_)
             FocusFirstControl();
         firstFocus_ = focus_;
     }
+    frame_->raise();
+    frame_->activateWindow();
 }
 
 void Window::KeepOnScreen() {
@@ -660,13 +689,30 @@ void Window::SetFocusControl(RectControl* control) {
     if (focus_ != control)
         return;  // the LostFocus handler moved the focus on
     control->DeliverGotFocus();
-    if (focus_ == control && !closed_)
+    if (focus_ == control && !closed_) {
         control->Widget()->setFocus(Qt::OtherFocusReason);
+        ShowWhichButtonReturnPresses();
+    }
 }
 
-void Window::NativeFocusChanged(RectControl* control) {
-    if (control != focus_)
-        SetFocusControl(control);
+void Window::ShowWhichButtonReturnPresses() {
+    auto* focused = dynamic_cast<PushButton*>(focus_);
+    for (auto& control : controls_)
+        if (auto* button = dynamic_cast<PushButton*>(control.get()))
+            button->ShowAsDefault(focused ? button == focused : button->Default());
+}
+
+void Window::NativeFocusChanged(RectControl* control, bool byActivation) {
+    // The widget that shows the focus control's focus has it: nothing moved.
+    if (control == focus_ || (focus_ && focus_->Widget()->focusProxy() == control->Widget()))
+        return;
+    // Qt's own pick as the window comes (or goes) to the front: the window's
+    // focus control keeps the focus.
+    if (byActivation && focus_) {
+        focus_->Widget()->setFocus(Qt::ActiveWindowFocusReason);
+        return;
+    }
+    SetFocusControl(control);
 }
 
 void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
@@ -699,6 +745,14 @@ PushButton* Window::MarkedButton(bool isDefault) const {
             return button;
     }
     return nullptr;
+}
+
+bool Window::PressFocusedButton() {
+    auto* button = dynamic_cast<PushButton*>(focus_);
+    if (!button || !button->Enabled())
+        return false;
+    button->Push();
+    return true;
 }
 
 bool Window::PressDefaultButton() {

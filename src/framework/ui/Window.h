@@ -90,15 +90,19 @@ public:
     int MaxWidth() const { return spec_.maxWidth; }
     int MaxHeight() const { return spec_.maxHeight; }
     FrameKind Frame() const { return spec_.frame; }
+    // Whether the application's menu bar shows in this window: in document windows.
+    bool MenuBarVisible() const { return spec_.frame == FrameKind::Document && spec_.menuBarVisible; }
 
     bool Visible() const;
     void SetVisible(bool visible);
     // The first showing gives the focus to the first control in tab order that
-    // takes it (with its GotFocus) unless the program has placed the focus.
+    // takes it, a push button only when nothing else does (then the default
+    // button), with its GotFocus, unless the program has placed the focus.
     void Show();
     // Shows the window modally over `over`, the window it is about (the
     // frontmost other window when null), and returns once it is hidden or
-    // closed. Every showing starts with the focus where the first one put it.
+    // closed. Every showing starts with the focus where the first one put it,
+    // so a button focused at an earlier showing never answers this one's Return.
     void ShowModal(Window* over = nullptr);
     void Hide();
     // Asks Event_CancelClose first; returns whether the window closed.
@@ -128,7 +132,12 @@ public:
     bool HasMenuHandler(const QString& itemName) const;
     bool RunMenuHandler(const QString& itemName);
 
-    // Presses the default / cancel PushButton as a click does; false when none.
+    // Tab (forward) or Shift+Tab: the focus goes to the next tab stop in tab
+    // order from the focus control's place; false when the window has none.
+    bool TabFocus(bool forward);
+
+    // Presses the focused / default / cancel PushButton as a click does; false when none.
+    bool PressFocusedButton();
     bool PressDefaultButton();
     bool PressCancelButton();
 
@@ -157,8 +166,13 @@ private:
     void FocusFirstControl();
     Window* FrontmostOther() const;
     void CenterOver(Window* over);
+    // The focused push button looks like the one Return presses; with none
+    // focused, the default button does.
+    void ShowWhichButtonReturnPresses();
     void FinishClose();
-    void NativeFocusChanged(RectControl* control);
+    // Qt moved its focus to control: by the user (a click, Tab) or, with
+    // byActivation, by its own choice as the window was activated.
+    void NativeFocusChanged(RectControl* control, bool byActivation);
     void FrameResized();
     // Moves (when move) and shrinks the window into its screen's available area.
     void FitToScreen(bool move);

@@ -78,7 +78,8 @@ void WindowFrame::keyPressEvent(QKeyEvent* event) {
     const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (window_ && modifiers == Qt::NoModifier) {
         const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (isReturn && window_->PressDefaultButton()) {
+        // Return presses the focused button, else the default one.
+        if (isReturn && (window_->PressFocusedButton() || window_->PressDefaultButton())) {
             event->accept();
             return;
         }
@@ -88,6 +89,13 @@ void WindowFrame::keyPressEvent(QKeyEvent* event) {
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+bool WindowFrame::focusNextPrevChild(bool next) {
+    // Tab follows the window's own tab order (tab stops only).
+    if (window_ && window_->TabFocus(next))
+        return true;
+    return QWidget::focusNextPrevChild(next);
 }
 
 void WindowFrame::changeEvent(QEvent* event) {

@@ -19,4 +19,7 @@ struct WindowSpec {
     bool closeButton = true;
     bool minimizeButton = true;
     bool maximizeButton = true;
+    // A document window shows the application's menu bar; a tool window none,
+    // though the bar's keys still reach it.
+    bool menuBarVisible = true;
 };

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QPalette>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include "framework/ui/Timer.h"
 #include "framework/ui/ToolbarItem.h"
 #include "framework/ui/UpDownArrows.h"
+#include "support/InputEvents.h"
 #include "support/UiDriver.h"
 
 namespace {
@@ -140,6 +143,40 @@ TEST_F(FieldEvents, TypingIntoReadOnlyFieldChangesNothingButProgramSetsStillDeli
     EXPECT_EQ(field->Text(), "");
     field->SetText("set");
     EXPECT_EQ(log.back(), "change set");
+}
+
+// A read-only field and text area look so (the window's background behind the
+// text), and their text can still be selected from the keyboard and copied.
+TEST_F(FieldEvents, ReadOnlyTextLooksSoAndCanStillBeSelectedAndCopied) {
+    field->SetText("ab cd");  // within the field's limit
+    notes->SetText("notes text");
+    window->Show();
+    UiDriver::Activate(*window);
+    const QColor writable = field->Widget()->palette().color(QPalette::Base);
+    const QColor background = window->Widget()->palette().color(QPalette::Window);
+    ASSERT_NE(writable, background);
+    struct {
+        RectControl* control;
+        std::function<void(bool)> setReadOnly;
+        const char* copied;
+    } cases[] = {{field, [this](bool on) { field->SetReadOnly(on); }, "ab cd"},
+                 {notes, [this](bool on) { notes->SetReadOnly(on); }, "notes text"}};
+    for (auto& c : cases) {
+        const std::string name = c.control->Name().toStdString();
+        c.setReadOnly(true);
+        EXPECT_EQ(c.control->Widget()->palette().color(QPalette::Base), background) << name;
+        EXPECT_EQ(c.control->Widget()->palette().color(QPalette::Text),
+                  field->Widget()->palette().color(QPalette::Text))
+            << name << " keeps its text colour";
+        c.control->SetFocus();
+        QApplication::clipboard()->clear();
+        UiDriver::PressKey(*window, Qt::Key_Home);
+        InputEvents::Key(c.control->Widget(), Qt::Key_End, QString(), Qt::ShiftModifier);
+        InputEvents::Key(c.control->Widget(), Qt::Key_C, QString(), Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), c.copied) << name;
+        c.setReadOnly(false);
+        EXPECT_EQ(c.control->Widget()->palette().color(QPalette::Base), writable) << name;
+    }
 }
 
 TEST_F(FieldEvents, TextAreaLimitsTypingAndDeliversOncePerEdit) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QListView>
+#include <QWidget>
 
 #include "TableWindow.h"
 #include "framework/ui/Listbox.h"
@@ -93,6 +97,62 @@ TEST_F(FocusWindow, FocusPassedOnByAGotFocusHandlerEndsOnTheLastTarget) {
     window->Show();
     UiDriver::Activate(*window);
     EXPECT_EQ(QApplication::focusWidget(), Field("Search").Widget());
+}
+
+// A control that is no tab stop is never landed on by Tab; from it, Tab and
+// Shift+Tab go on from its place.
+TEST(TabStops, AreSkippedAndLeftFromTheirPlace) {
+    auto field = [](const char* name, const char* parent, int tab, bool tabStop) {
+        return ControlSpec{ControlKind::TextField, name, parent, 10, 10 + 30 * tab, 100, 22, LockNone, tab, "", "",
+                           {{"TabStop", tabStop}}, {}};
+    };
+    auto* window = new TableWindow(HiddenSpec(), {field("A", "", 0, true), field("Skipped", "", 1, false),
+                                                  field("B", "", 2, true), field("C", "", 3, true)});
+    window->Show();
+    UiDriver::Activate(*window);
+    auto& skipped = *window->FindControl<TextField>("Skipped");
+    skipped.SetFocus();
+    UiDriver::PressTab(*window);
+    EXPECT_EQ(window->FocusControl()->Name(), "B");
+    skipped.SetFocus();
+    UiDriver::PressShiftTab(*window);
+    EXPECT_EQ(window->FocusControl()->Name(), "A");
+    UiDriver::PressTab(*window);
+    EXPECT_EQ(window->FocusControl()->Name(), "B");
+    UiDriver::PressTab(*window);
+    UiDriver::PressTab(*window);
+    EXPECT_EQ(window->FocusControl()->Name(), "A") << "round past the end, over the skipped one";
+    EXPECT_EQ(skipped.Widget()->focusPolicy(), Qt::ClickFocus);
+}
+
+// A hidden field that holds a list's focus: the list shows the focus with the
+// frame of a focused field, and what is typed at it reaches the field.
+TEST(FocusShownBy, TheListLooksFocusedAndPassesTheKeysOn) {
+    auto* window = new TableWindow(
+        HiddenSpec(), {{ControlKind::Listbox, "List", "", 10, 10, 100, 200, LockNone, 0, "", "", {}, {}},
+                       {ControlKind::TextField, "Field", "", 120, 10, 100, 22, LockNone, 1, "", "", {}, {}},
+                       {ControlKind::TextField, "Hidden", "", 52, -64, 100, 22, LockNone, 2, "", "", {}, {}}});
+    auto& list = *window->FindControl<Listbox>("List");
+    auto& field = *window->FindControl<TextField>("Field");
+    auto& hidden = *window->FindControl<TextField>("Hidden");
+    hidden.SetFocusShownBy(list);
+    window->Show();
+    UiDriver::Activate(*window);
+    // The left edge of a frame, half way down.
+    const auto edge = [](QWidget* widget) { return widget->grab().toImage().pixelColor(0, widget->height() / 2); };
+
+    field.SetFocus();
+    const QColor focusedField = edge(field.Widget());
+    const QColor unfocusedList = edge(list.View());
+    hidden.SetFocus();
+    EXPECT_EQ(QApplication::focusWidget(), list.View());
+    EXPECT_EQ(window->FocusControl(), &hidden);
+    EXPECT_EQ(edge(list.View()), focusedField);
+    EXPECT_NE(edge(list.View()), unfocusedList);
+
+    UiDriver::PressKey(*window, Qt::Key_X, "x");
+    EXPECT_EQ(hidden.Text(), "x");
+    EXPECT_EQ(window->FocusControl(), &hidden);
 }
 
 TEST_F(FocusWindow, LabelsAndBevelButtonsNeverTakeTheFocus) {

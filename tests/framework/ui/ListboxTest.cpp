@@ -5,6 +5,7 @@
 #include "TableWindow.h"
 #include "framework/ui/Listbox.h"
 #include "support/UiDriver.h"
+#include "support/TestNames.h"
 
 namespace {
 
@@ -79,6 +80,7 @@ TEST_F(ListboxRules, CellChangesNoSelection) {
 }
 
 struct RemoveCase {
+    const char* name;
     int selected;
     int removed;
     int selectedAfter;
@@ -103,10 +105,11 @@ TEST_P(ListboxRemove, RemovingTheSelectedRowLeavesNoneOtherwiseTheSelectionStays
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ListboxRemove,
-                         testing::Values(RemoveCase{1, 1, -1, true},      // the selected row itself
-                                         RemoveCase{2, 0, 1, false},      // above it: its index drops
-                                         RemoveCase{1, 3, 1, false},      // below it: unchanged
-                                         RemoveCase{-1, 0, -1, false}));  // none selected
+                         testing::Values(RemoveCase{"TheSelectedRow", 1, 1, -1, true},
+                                         RemoveCase{"ARowAboveItsIndexDrops", 2, 0, 1, false},
+                                         RemoveCase{"ARowBelowUnchanged", 1, 3, 1, false},
+                                         RemoveCase{"NoneSelected", -1, 0, -1, false}),
+                         CaseName());
 
 TEST_F(ListboxRules, DeleteAllRowsDeliversChangeOnlyWhenARowWasSelected) {
     list->DeleteAllRows();

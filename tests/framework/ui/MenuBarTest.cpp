@@ -19,10 +19,12 @@ namespace {
 
 class TestWindow : public Window {
 public:
-    explicit TestWindow(const QString& title, FrameKind frame = FrameKind::Document, bool withField = true) {
+    explicit TestWindow(const QString& title, FrameKind frame = FrameKind::Document, bool withField = true,
+                        bool menuBarVisible = true) {
         WindowSpec spec;
         spec.title = title;
         spec.frame = frame;
+        spec.menuBarVisible = menuBarVisible;
         spec.width = 240;
         spec.height = 120;
         ControlSpec field;
@@ -296,6 +298,57 @@ TEST_F(MenuBarFixture, TwoWindowsDoNotMakeShortcutsAmbiguous) {
     EXPECT_TRUE(Press(one, Qt::Key_W));
     EXPECT_EQ(oneRuns, 1);
     EXPECT_EQ(twoRuns, 1);
+}
+
+TEST_F(MenuBarFixture, AToolWindowShowsNoBarYetItsKeysActOnIt) {
+    TestWindow* document = Open("document");
+    auto* tool = new TestWindow("tool", FrameKind::Document, true, false);
+    int toolCloses = 0;
+    tool->AddMenuHandler("FileClose", Counter(toolCloses));
+    tool->enable = [this] { bar.Lookup("FileClose")->Enable(); };
+    tool->Show();
+    QApplication::processEvents();
+    EXPECT_NE(QtBar(document), nullptr);
+    EXPECT_EQ(QtBar(tool), nullptr);
+    EXPECT_FALSE(bar.IsAttachedTo(tool->Widget()));
+
+    EXPECT_TRUE(Press(tool, Qt::Key_W));
+    EXPECT_EQ(toolCloses, 1);
+    EXPECT_FALSE(Press(tool, Qt::Key_F10)) << "no bar to open";
+}
+
+TEST_F(MenuBarFixture, ADialogTakesNoneOfTheBarsKeys) {
+    int closes = 0;
+    app.AddMenuHandler("FileClose", Counter(closes));
+    app.enable = [this] { bar.Lookup("FileClose")->Enable(); };
+    auto* dialog = new TestWindow("dialog", FrameKind::MovableModal);
+    dialog->Show();
+    dialog->Field()->SetFocus();
+    Press(dialog, Qt::Key_W);
+    EXPECT_EQ(closes, 0);
+}
+
+TEST_F(MenuBarFixture, F10OpensTheFirstUsableMenu) {
+    bool fileUsable = false;
+    app.enable = [&] {
+        if (fileUsable)
+            bar.Lookup("FileNew")->Enable();
+    };
+    TestWindow* window = Open("w");
+    window->Field()->SetFocus();
+    QMenuBar* qtBar = QtBar(window);
+    ASSERT_NE(qtBar, nullptr);
+    for (bool usable : {true, false}) {
+        fileUsable = usable;
+        EXPECT_TRUE(Press(window, Qt::Key_F10, Qt::NoModifier));
+        // File while one of its items is enabled, else the next menu that has one: Edit,
+        // whose editing items serve the focused field.
+        QAction* opened = qtBar->actions().at(usable ? 0 : 1);
+        EXPECT_EQ(qtBar->activeAction(), opened);
+        ASSERT_NE(opened->menu(), nullptr);
+        EXPECT_TRUE(opened->menu()->isVisible());
+        opened->menu()->close();
+    }
 }
 
 TEST_F(MenuBarFixture, KeysWithoutAnItemReachTheField) {

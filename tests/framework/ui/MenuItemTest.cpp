@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include "support/TestNames.h"
 
 namespace {
 
 struct ShortcutCase {
+    const char* name;
     const char* notation;
     const char* qt;
 };
@@ -19,13 +21,18 @@ TEST_P(ShortcutNotation, MapsToQtsPortableNotation) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ShortcutNotation,
-                         ::testing::Values(ShortcutCase{"Cmd+N", "Ctrl+N"}, ShortcutCase{"Cmd+Option+S", "Ctrl+Alt+S"},
-                                           ShortcutCase{"Option+Cmd+S", "Ctrl+Alt+S"}, ShortcutCase{"Cmd-S", "Ctrl+S"},
-                                           ShortcutCase{"Cmd+Shift+Z", "Ctrl+Shift+Z"},
-                                           ShortcutCase{"Shift+Cmd+z", "Ctrl+Shift+Z"},
-                                           ShortcutCase{"Ctrl+Cmd+Q", "Meta+Ctrl+Q"}, ShortcutCase{"Cmd+-", "Ctrl+-"},
-                                           ShortcutCase{"Cmd++", "Ctrl++"}, ShortcutCase{"Cmd+F5", "Ctrl+F5"},
-                                           ShortcutCase{"", ""}, ShortcutCase{"  ", ""}));
+                         ::testing::Values(ShortcutCase{"CmdN", "Cmd+N", "Ctrl+N"},
+                                           ShortcutCase{"CmdOptionS", "Cmd+Option+S", "Ctrl+Alt+S"},
+                                           ShortcutCase{"OptionFirst", "Option+Cmd+S", "Ctrl+Alt+S"},
+                                           ShortcutCase{"JoinedByHyphen", "Cmd-S", "Ctrl+S"},
+                                           ShortcutCase{"CmdShiftZ", "Cmd+Shift+Z", "Ctrl+Shift+Z"},
+                                           ShortcutCase{"LowerCaseKey", "Shift+Cmd+z", "Ctrl+Shift+Z"},
+                                           ShortcutCase{"ControlIsMeta", "Ctrl+Cmd+Q", "Meta+Ctrl+Q"},
+                                           ShortcutCase{"HyphenKey", "Cmd+-", "Ctrl+-"},
+                                           ShortcutCase{"PlusKey", "Cmd++", "Ctrl++"},
+                                           ShortcutCase{"FunctionKey", "Cmd+F5", "Ctrl+F5"},
+                                           ShortcutCase{"Empty", "", ""}, ShortcutCase{"Blanks", "  ", ""}),
+                         CaseName());
 
 // A bar of two menus, as the program builds its own.
 class MenuTree : public ::testing::Test {
@@ -92,10 +99,44 @@ TEST(MenuItemRole, QuitAndAboutGetQtsRoles) {
     EXPECT_EQ(plain.Action()->menuRole(), QAction::NoRole);
 }
 
-TEST(MenuItemText, AmpersandsAreShownNotTakenAsMnemonics) {
+TEST(MenuItemText, AnAmpersandMarksTheMnemonicAndTwoShowOne) {
     MenuItem item;
-    item.SetText("Salt & Pepper");
-    EXPECT_EQ(item.Action()->text(), "Salt && Pepper");
+    item.SetText("Save &As");
+    EXPECT_EQ(item.Text(), "Save As");
+    EXPECT_EQ(item.MarkedText(), "Save &As");
+    EXPECT_EQ(item.Action()->text(), "Save &As");
+    EXPECT_EQ(QKeySequence::mnemonic(item.Action()->text()), QKeySequence(Qt::ALT | Qt::Key_A));
+    item.SetText("Salt && &Pepper");
+    EXPECT_EQ(item.Text(), "Salt & Pepper");
+    EXPECT_EQ(QKeySequence::mnemonic(item.Action()->text()), QKeySequence(Qt::ALT | Qt::Key_P));
+}
+
+TEST(MenuItemKeys, TheDesktopsStandardKeyComesFirstAndTheOwnKeyStaysBeside) {
+    MenuItem saveAs;
+    saveAs.SetKeyboardShortcut("Cmd+Option+S");
+    saveAs.SetStandardKey(MenuItem::StandardKey::SaveAs);
+    // Where the desktop names no Save As key, Ctrl+Shift+S serves.
+    ASSERT_EQ(saveAs.Keys().size(), 2);
+    EXPECT_EQ(saveAs.Keys().at(0), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_EQ(saveAs.Keys().at(1), QKeySequence("Ctrl+Alt+S"));
+    EXPECT_EQ(QKeySequence(saveAs.Action()->text().section('\t', 1)), QKeySequence("Ctrl+Shift+S"));
+
+    MenuItem close;
+    close.SetKeyboardShortcut("Cmd+W");
+    close.SetStandardKey(MenuItem::StandardKey::Close);
+    EXPECT_EQ(close.Keys().first(), QKeySequence::keyBindings(QKeySequence::Close).first());
+    EXPECT_EQ(close.Keys().count(QKeySequence("Ctrl+W")), 1) << "a key both name is listed once";
+
+    MenuItem own;
+    own.SetKeyboardShortcut("Cmd+E");
+    EXPECT_EQ(own.Keys(), QList<QKeySequence>{QKeySequence("Ctrl+E")});
+    EXPECT_TRUE(MenuItem().Keys().isEmpty());
+}
+
+TEST_F(MenuTree, EitherKeyOfAnItemFindsIt) {
+    bar.Lookup("FileSaveAs")->SetStandardKey(MenuItem::StandardKey::SaveAs);
+    EXPECT_EQ(bar.ItemForShortcut("Ctrl+Shift+S"), bar.Lookup("FileSaveAs"));
+    EXPECT_EQ(bar.ItemForShortcut("Ctrl+Alt+S"), bar.Lookup("FileSaveAs"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -91,13 +92,14 @@ TEST_P(WindowAnchors, KeepDistancesToLockedEdgesOnResize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DocumentLayout, WindowAnchors,
-                         testing::Values(AnchorCase{"List", QRect(17, 20, 265, 386)},      // grows in height only
-                                         AnchorCase{"Group", QRect(299, 20, 420, 388)},    // grows both ways
-                                         AnchorCase{"Caption", QRect(314, 31, 290, 20)},   // keeps its place
-                                         AnchorCase{"Field", QRect(314, 54, 390, 22)},     // grows in width
-                                         AnchorCase{"Copy", QRect(664, 113, 40, 22)},      // follows the right edge
-                                         AnchorCase{"Notes", QRect(314, 290, 390, 100)},   // grows both ways
-                                         AnchorCase{"Hidden", QRect(52, -64, 170, 22)}));  // stays above the content
+                         testing::Values(AnchorCase{"List", QRect(17, 20, 265, 386)},     // grows in height only
+                                         AnchorCase{"Group", QRect(299, 20, 420, 388)},   // grows both ways
+                                         AnchorCase{"Caption", QRect(314, 31, 290, 20)},  // keeps its place
+                                         AnchorCase{"Field", QRect(314, 54, 390, 22)},    // grows in width
+                                         AnchorCase{"Copy", QRect(664, 113, 40, 22)},     // follows the right edge
+                                         AnchorCase{"Notes", QRect(314, 290, 390, 100)},  // grows both ways
+                                         AnchorCase{"Hidden", QRect(52, -64, 170, 22)}),  // stays above the content
+                         [](const auto& info) { return std::string(info.param.control); });
 
 TEST(Window, ShrinkingBackRestoresTheLayoutAndUserResizeAnchorsToo) {
     auto* window = new TableWindow(DocumentSpec(), AnchoredControls());
@@ -314,6 +316,48 @@ INSTANTIATE_TEST_SUITE_P(Keys, DialogKeys,
                          testing::Values(KeyCase{"Return", &UiDriver::PressReturn, "yes"},
                                          KeyCase{"Esc", &UiDriver::PressEsc, "Cancel"}),
                          [](const testing::TestParamInfo<KeyCase>& info) { return info.param.name; });
+
+// Return presses the button the user has tabbed to, else the default button,
+// and the buttons show which one that is.
+TEST(Window, ReturnPressesTheFocusedButtonElseTheDefaultOne) {
+    const struct {
+        const char* focused;
+        int tabs;  // from the field
+        const char* word;
+        bool cancelLooksDefault;
+    } cases[] = {{"field", 0, "yes", false}, {"Cancel", 1, "Cancel", true}, {"Enter", 2, "yes", false}};
+    for (const auto& c : cases) {
+        Dialog& dialog = ImplicitInstance<Dialog>();
+        auto* cancel = qobject_cast<QPushButton*>(dialog.FindControl<PushButton>("Cancel")->Widget());
+        auto* enter = qobject_cast<QPushButton*>(dialog.FindControl<PushButton>("Enter")->Widget());
+        bool cancelLooksDefault = false, enterLooksDefault = false;
+        UiDriver::AnswerNextModal([&](Window& w) {
+            for (int i = 0; i < c.tabs; ++i)
+                UiDriver::PressTab(w);
+            cancelLooksDefault = cancel->isDefault();
+            enterLooksDefault = enter->isDefault();
+            UiDriver::PressReturn(w);
+        });
+        dialog.ShowModal();
+        EXPECT_EQ(dialog.ButtonPressed, c.word) << c.focused;
+        EXPECT_EQ(dialog.presses, 1) << c.focused;
+        EXPECT_EQ(cancelLooksDefault, c.cancelLooksDefault) << c.focused;
+        EXPECT_EQ(enterLooksDefault, !c.cancelLooksDefault) << c.focused;
+        dialog.Close();
+        UiDriver::ProcessEvents();
+    }
+}
+
+// A dialog of buttons only opens with the focus on its default button, so
+// that Return gives the default answer.
+TEST(Window, WithOnlyButtonsTheDefaultOneHasTheFocusFirst) {
+    auto* window = new TableWindow(
+        HiddenSpec(),
+        {{ControlKind::PushButton, "Yes", "", 10, 10, 60, 20, LockNone, 0, "Yes", "", {}, {}},
+         {ControlKind::PushButton, "No", "", 80, 10, 60, 20, LockNone, 1, "No", "", {{"Default", true}}, {}}});
+    window->Show();
+    EXPECT_EQ(window->FocusControl(), window->FindControl<PushButton>("No"));
+}
 
 TEST(Window, DisabledDefaultButtonIsNotPressedByReturn) {
     Dialog& dialog = ImplicitInstance<Dialog>();
