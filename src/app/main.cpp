@@ -3,7 +3,21 @@
 #include "app/SingleInstance.h"
 #include "framework/ui/Toolkit.h"
 
+#include <csignal>
+
+namespace {
+
+// A write past the file-size limit (ulimit -f) then fails, and the save that
+// made it says so, instead of the signal ending the program and every
+// window's unsaved changes with it.
+void IgnoreFileSizeLimitSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    IgnoreFileSizeLimitSignal();
     Toolkit toolkit(argc, argv, QStringLiteral("Brimel"), QStringLiteral("brimel"));
     // Every argument the toolkit has not taken names a document.
     return AppStartup::Main(toolkit.Arguments(), SingleInstance::DefaultSocketName());
