@@ -51,3 +51,42 @@ wait_window() {
   done
   return 1
 }
+
+# start_session FIRST LAST: what a script driving the program needs: the tools, a work
+# folder, the server on a free display from :FIRST to :LAST, a private home.
+start_session() {
+  local tool
+  for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
+  done
+  make_work_dir
+  start_xvfb "$1" "$2" || { echo "no free X display"; exit 1; }
+  use_private_home
+}
+
+# fail MESSAGE: ends the script with MESSAGE and the windows shown, on stderr (so that it
+# shows also from inside a command substitution).
+fail() {
+  echo "FAIL: $*" >&2
+  xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  window: /' >&2
+  exit 1
+}
+
+# focus WINDOW: gives WINDOW the keyboard, and a moment to take it.
+focus() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.3
+}
+
+# wait_end WHAT: the program ($app_pid) ends within 10 s of WHAT, with status 0.
+wait_end() {
+  local status=0
+  for _ in $(seq 1 100); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$app_pid" 2>/dev/null && fail "the program did not end after $1"
+  wait "$app_pid" || status=$?
+  app_pid=""
+  [ "$status" -eq 0 ] || fail "the program ended with status $status after $1"
+}

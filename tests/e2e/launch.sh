@@ -8,39 +8,20 @@ fixture="$here/../data/current-2-entries.brimel"   # password "fixture"
 # shellcheck source=tools/xvfb.sh
 source "$here/../../tools/xvfb.sh"
 
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
-done
-
-make_work_dir
-start_xvfb 91 140 || { echo "no free X display"; exit 1; }
-use_private_home
-
-fail() { echo "FAIL: $*"; xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  window: /'; exit 1; }
+start_session 91 140
 
 answer_password() {
   local dialog
   dialog=$(wait_window '^Brimel$') || fail "the password dialog did not appear"
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-  sleep 0.3
+  focus "$dialog"
   xdotool type --delay 20 "$1"
   xdotool key Return
 }
 
 quit_and_wait() {
-  local win=$1
-  xdotool windowfocus --sync "$win" 2>/dev/null || true
-  sleep 0.3
+  focus "$1"
   xdotool key ctrl+q
-  local status=0
-  for _ in $(seq 1 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$app_pid" 2>/dev/null && fail "the program did not end after Quit"
-  wait "$app_pid" || status=$?
-  app_pid=""
-  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+  wait_end "Quit"
 }
 
 # 1. No document: the window untitled1 appears; Quit ends the program with status 0.

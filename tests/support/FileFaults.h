@@ -110,9 +110,9 @@ inline QString SystemReason(int code) {
 
 // Skips a test whose fault cannot be set up here, saying why; in CI, where
 // every test must run, fails it instead.
-#define SKIP_UNLESS_CI(reason)                                                \
-    do {                                                                      \
-        if (filefaults::InCI())                                               \
-            FAIL() << reason << " (in CI this test must run)";                \
-        GTEST_SKIP() << reason;                                               \
+#define SKIP_UNLESS_CI(reason)                                 \
+    do {                                                       \
+        if (filefaults::InCI())                                \
+            FAIL() << reason << " (in CI this test must run)"; \
+        GTEST_SKIP() << reason;                                \
     } while (0)
