@@ -123,21 +123,23 @@ bool BinaryStream::Close(QString* error) {
 // A file system that allocates late (or a network one) may report a full disk
 // only when the file goes to the disk, so the file is synced, and the result
 // checked, before it replaces anything.
-bool BinaryStream::Sync() {
+void BinaryStream::Sync() {
     auto* file = qobject_cast<QFileDevice*>(device_.get());
     if (!file)
-        return true;
+        return;
     if (!file->flush()) {
         Fail(DeviceReason(QStringLiteral("the data could not be written.")));
-        return false;
+        return;
     }
-    if (file->handle() < 0 || ::fdatasync(file->handle()) == 0)
-        return true;
+    if (file->handle() < 0)
+        return;
+    int synced = 0;
+    do {
+        synced = ::fdatasync(file->handle());
+    } while (synced != 0 && errno == EINTR);
     // Files that cannot be synced at all have nothing to report.
-    if (errno == EINVAL || errno == EROFS || errno == ENOTSUP)
-        return true;
-    Fail(QString::fromLocal8Bit(std::strerror(errno)));
-    return false;
+    if (synced != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)
+        Fail(QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 void BinaryStream::Finish() {

@@ -65,7 +65,7 @@ public:
 private:
     bool Append(const char* data, qsizetype size);
     bool HandOver();
-    bool Sync();
+    void Sync();
     void Finish();
     qint64 ReadFully(char* data, qint64 size);
     void Fail(const QString& reason);
