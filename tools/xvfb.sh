@@ -18,7 +18,8 @@ remove_work_dir() {
 }
 
 # start_xvfb FIRST LAST: starts Xvfb on the first free display from :FIRST to :LAST, exports
-# DISPLAY and waits (up to 5 s) until the server answers. Fails when no display is free.
+# DISPLAY and waits (up to 15 s) until the server answers. Fails when no display is free or
+# the server does not answer (a program started then would abort).
 start_xvfb() {
   local display="" n
   for n in $(seq "$1" "$2"); do
@@ -28,7 +29,8 @@ start_xvfb() {
   Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   server_pid=$!
   export DISPLAY=$display
-  for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 1 150); do xdotool getdisplaygeometry >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
 }
 
 # use_private_home: a home, temp and runtime folder inside $work, so the hand-over socket is

@@ -1,5 +1,7 @@
 #include <QDir>
 #include <QPointer>
+#include <QSemaphore>
+#include <QThreadPool>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -332,6 +334,18 @@ TEST_F(OpenDocumentTest, AFileBeyondAnyDocumentIsRefusedWithItsReason) {
     EXPECT_TRUE(DocumentWindows().empty());
 }
 
+// Painting hands work to the shared thread pool. No thread can be made once
+// the address space is limited, and a pool waiting for one waits for ever: one
+// thread is made now, kept, and does all of that work.
+void KeepOnePaintingThread() {
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    pool.setExpiryTimeout(-1);
+    pool.setMaxThreadCount(1);
+    QSemaphore ran;
+    pool.start([&ran] { ran.release(); });
+    ran.acquire();
+}
+
 // Memory running out while one document is read ends that open, not the
 // program with every other window's changes.
 TEST_F(OpenDocumentTest, RunningOutOfMemoryEndsTheOpenOnly) {
@@ -349,6 +363,7 @@ TEST_F(OpenDocumentTest, RunningOutOfMemoryEndsTheOpenOnly) {
 
     const int code = filefaults::InChild([&] {
         OpenWithPassword(bank, "pw");
+        KeepOnePaintingThread();
         // Room for the program as it stands and a little more, not for a million entries.
         QFile statm("/proc/self/statm");
         if (!statm.open(QIODevice::ReadOnly))

@@ -36,15 +36,17 @@ inline bool InCI() {
     return ci && std::strcmp(ci, "true") == 0;
 }
 
-// Runs body in a child process; its exit code, -1 when it did not exit normally.
-// Threads do not live on in a child: the shared pool (painting uses it) lets
-// its threads end first, and the child starts its own.
+// Runs body in a child process; its exit code, -1 when it did not exit normally
+// or hung for a minute. Threads do not live on in a child: the shared pool
+// (painting uses it) lets its threads end first, and the child starts its own.
 inline int InChild(const std::function<int()>& body) {
     QThreadPool::globalInstance()->waitForDone();
     std::fflush(nullptr);
     const pid_t pid = ::fork();
-    if (pid == 0)
+    if (pid == 0) {
+        ::alarm(60);
         ::_exit(body());
+    }
     int status = 0;
     if (pid < 0 || ::waitpid(pid, &status, 0) != pid)
         return -1;
