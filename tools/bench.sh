@@ -22,7 +22,7 @@ echo "== the real program under Xvfb"
 # shellcheck source=tools/xvfb.sh
 source tools/xvfb.sh  # the working folder is the repository's top
 make_work_dir
-start_xvfb 141 190 || { echo "no free X display"; exit 1; }
+start_xvfb || { echo "the X server did not start"; exit 1; }
 use_private_home
 
 # wait_window REGEX: as xvfb.sh's, but polling without a pause, so the start-up

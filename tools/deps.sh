@@ -8,7 +8,7 @@ packages=(
   xvfb xauth xdotool x11-utils openbox xclip lintian imagemagick time
   libxkbcommon-x11-0 libxcb-cursor0 libxcb-icccm4 libxcb-keysyms1 libxcb-shape0
   libxcb-render-util0 libxcb-image0 fonts-dejavu-core
-  shared-mime-info desktop-file-utils dpkg-dev file
+  shared-mime-info desktop-file-utils dpkg-dev file util-linux mount
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -19,7 +19,7 @@ for tool in Xvfb xdotool import; do
 done
 
 make_work_dir
-start_xvfb 141 190 || { echo "screenshot: no free X display" >&2; exit 1; }
+start_xvfb || { echo "screenshot: the X server did not start" >&2; exit 1; }
 use_private_home
 
 shown() { # REGEX: wait_window, saying which window did not appear

@@ -26,19 +26,23 @@ remove_work_dir() {
   rm -rf "$work"
 }
 
-# start_xvfb FIRST LAST: starts Xvfb on the first free display from :FIRST to :LAST, exports
-# DISPLAY and waits (up to 5 s) until the server answers. Fails when no display is free. Called
-# again, it starts one more server and DISPLAY names the new one.
+# start_xvfb: starts Xvfb on a display it finds free itself (so that scripts started at once
+# never share one), exports DISPLAY and waits (up to 15 s) until the server answers. Fails when
+# it does not (a program started then would abort). Called again, it starts one more server and
+# DISPLAY names the new one.
 start_xvfb() {
-  local display="" n
-  for n in $(seq "$1" "$2"); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-  done
-  [ -n "$display" ] || return 1
-  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb${display#:}.log" 2>&1 &
+  local number="$work/display.${#server_pids[@]}" n=""
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number" >"$number.log" 2>&1 &
   server_pids+=("$!")
-  export DISPLAY=$display
-  for _ in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 1 150); do
+    n=$(cat "$number" 2>/dev/null || true)
+    [ -n "$n" ] && break
+    sleep 0.1
+  done
+  [ -n "$n" ] || return 1
+  export DISPLAY=":$n"
+  for _ in $(seq 1 150); do xdotool getdisplaygeometry >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
 }
 
 # use_private_home: a home, temp and runtime folder inside $work, so the hand-over socket is
@@ -75,9 +79,10 @@ start_window_manager() {
 }
 
 # fail MESSAGE: ends the test with MESSAGE and the titles of the windows shown on $DISPLAY.
+# On stderr, so that it shows also from inside a command substitution.
 fail() {
-  echo "FAIL: $*"
-  xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed "s/^/  window on $DISPLAY: /"
+  echo "FAIL: $*" >&2
+  xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sed "s/^/  window on $DISPLAY: /" >&2
   exit 1
 }
 
@@ -102,20 +107,25 @@ answer_dialog() {
   xdotool key Return
 }
 
-# quit_and_wait WIN [PID]: Ctrl+Q in the window, then waits up to 10 s for the program (PID, by
-# default $app_pid) to end; fails unless it ends with status 0.
-quit_and_wait() {
+# wait_end WHAT [PID]: the program (PID, by default $app_pid) ends within 10 s of WHAT, with
+# status 0.
+wait_end() {
   local pid=${2:-$app_pid} status=0
-  focus "$1"
-  xdotool key ctrl+q
   for _ in $(seq 1 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end after Quit"
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end after $1"
   wait "$pid" || status=$?
   [ "$pid" = "$app_pid" ] && app_pid=""
-  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+  [ "$status" -eq 0 ] || fail "the program ended with status $status after $1"
+}
+
+# quit_and_wait WIN [PID]: Ctrl+Q in the window, then as wait_end.
+quit_and_wait() {
+  focus "$1"
+  xdotool key ctrl+q
+  wait_end Quit "${2:-}"
 }
 
 # wait_gone ID: waits (up to 5 s) until the window is no longer shown.
@@ -136,4 +146,13 @@ answer_password() {
   xdotool type --delay 20 "$1"
   xdotool key Return
   wait_gone "$dialog" || fail "the password dialog stayed after Return"
+}
+
+# start_session: what a script driving the program needs: the tools, a work folder, the server
+# on a free display, a private home.
+start_session() {
+  need_tools Xvfb xdotool
+  make_work_dir
+  start_xvfb || { echo "the X server did not start"; exit 1; }
+  use_private_home
 }

@@ -7,6 +7,7 @@
 #include <QtGlobal>
 #include <memory>
 
+class BinaryStream;
 class MainWindow;
 struct DocumentReadResult;
 
@@ -51,6 +52,9 @@ private:
     void ReadDocument(const FolderItem& f);
     // Asks for the document password; false when the user cancelled.
     static bool AskPassword(QString* password);
+    // Reads the document into w: "" when it opened, else the message that
+    // refuses it. Nothing of a document that cannot be read whole is kept.
+    QString ReadEntries(MainWindow& w, BinaryStream& stream, const QString& password);
     void ApplyGeometry(MainWindow& w, const DocumentReadResult& read);
     void FillEntries(MainWindow& w, DocumentReadResult& read);
     void ShowOpened(MainWindow& w);

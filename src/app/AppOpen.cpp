@@ -5,12 +5,14 @@
 #include "dialogs/Password.h"
 #include "document/MainWindow.h"
 #include "document/format/DocumentReader.h"
+#include "framework/core/BinaryStream.h"
 #include "framework/core/FolderItem.h"
 #include "framework/ui/DesktopServices.h"
 #include "framework/ui/Listbox.h"
 #include "framework/ui/TextField.h"
 
 #include <algorithm>
+#include <new>
 
 void App::Event_OpenDocument(const FolderItem& f) {
     ReadDocument(f);
@@ -36,7 +38,10 @@ void App::ReadDocument(const FolderItem& f) {
     // that cannot be read.
     QString error;
     std::unique_ptr<BinaryStream> stream = f.OpenAsBinaryFile(&error);
-    if (!stream) {
+    if (stream) {
+        error = DocumentReader::SizeRefusal(*stream);
+    }
+    if (!error.isEmpty()) {
         MsgBox(CannotOpenMessage(f.Name(), error));
         return;
     }
@@ -53,15 +58,33 @@ void App::ReadDocument(const FolderItem& f) {
     }
     w->key = password;
 
-    DocumentReadResult read = DocumentReader::Read(*stream, *out, password);
-    if (!read.opened()) {
+    // Running out of memory for one document must not end the program, and
+    // every other window's changes with it.
+    QString refusal;
+    try {
+        refusal = ReadEntries(*w, *stream, password);
+    } catch (const std::bad_alloc&) {
+        refusal = CannotOpenMessage(f.Name(), QStringLiteral("there is not enough memory to open it."));
+    }
+    if (!refusal.isEmpty()) {
         Discard(*w);
-        MsgBox(QStringLiteral("Wrong Password!"));
+        MsgBox(refusal);
         return;
     }
-    ApplyGeometry(*w, read);
-    FillEntries(*w, read);
     ShowOpened(*w);
+}
+
+QString App::ReadEntries(MainWindow& w, BinaryStream& stream, const QString& password) {
+    DocumentReadResult read = DocumentReader::Read(stream, *out, password);
+    if (read.format == DocumentFormat::Unreadable) {
+        return CannotOpenMessage(w.Document.Name(), read.error);
+    }
+    if (!read.opened()) {
+        return QStringLiteral("Wrong Password!");
+    }
+    ApplyGeometry(w, read);
+    FillEntries(w, read);
+    return QString();
 }
 
 bool App::AskPassword(QString* password) {

@@ -6,9 +6,17 @@
 #include "framework/core/CoreDumps.h"
 #include "framework/ui/Toolkit.h"
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
+
+// A write past the file-size limit (ulimit -f) then fails, and the save that
+// made it says so, instead of the signal ending the program and every
+// window's unsaved changes with it.
+void IgnoreFileSizeLimitSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 QStringList ArgumentsOf(int argc, char** argv) {
     QStringList arguments;
@@ -25,6 +33,7 @@ void Print(const QString& text, std::FILE* stream) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    IgnoreFileSizeLimitSignal();
     // Before any password is typed: no core file may ever hold one.
     if (!CoreDumps::Disable()) {
         Print(QStringLiteral("brimel: core dumps could not be turned off.\n"), stderr);

@@ -7,14 +7,6 @@
 #include "framework/ui/DesktopServices.h"
 #include "framework/ui/Listbox.h"
 
-#include <QFile>
-
-namespace {
-
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
-}  // namespace
-
 bool MainWindow::_FileExport_Action() {
     // A document that never had a password exports without asking.
     if (key.isEmpty() || PasswordGate())
@@ -45,7 +37,9 @@ bool MainWindow::ExportFile(const QString& name, bool forceDialog) {
     const std::optional<FolderItem> file = GetSaveFolderItem(QString(), proposed, Document.Parent());
     if (!file)
         return false;
-    if (!Document.IsNull() && *file == Document) {
+    // Any name of the document's own file: its path, a link to it or to its
+    // folder, a hard link.
+    if (file->IsSameFileAs(Document)) {
         MsgBox(SaveMessages::ExportFailed(file->Name(),
                                           QStringLiteral("that is the document itself. Choose another file.")));
         return false;
@@ -66,22 +60,19 @@ bool MainWindow::WriteExport(const FolderItem& file) {
         }
     }
 
-    // Every password stands in clear in it: for its owner's eyes only, also
-    // when it replaces an older file (whose mode the new one would take over).
-    if (file.Exists())
-        QFile::setPermissions(file.NativePath(), kOwnerOnly);
     QString error;
-    std::unique_ptr<BinaryStream> stream = file.CreateBinaryFile(QString(), &error);
+    // Every password stands in clear in it: for its owner's eyes only, also
+    // when it replaces a file others could read.
+    std::unique_ptr<BinaryStream> stream = file.CreateBinaryFile(QString(), &error, FolderItem::Access::OwnerOnly);
     bool written = stream != nullptr;
     if (written) {
         stream->Write(text);
         written = stream->Close(&error);
     }
     if (!written) {
-        MsgBox(SaveMessages::ExportFailed(file.Name(), error.isEmpty() ? QStringLiteral("unknown error.") : error));
+        MsgBox(SaveMessages::ExportFailed(file.Name(), error));
         return false;
     }
-    QFile::setPermissions(file.NativePath(), kOwnerOnly);
     return true;
 }
 

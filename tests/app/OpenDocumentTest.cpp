@@ -1,9 +1,17 @@
 #include <QDir>
 #include <QPointer>
 #include <QScreen>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <QWidget>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "app/AppTestFixture.h"
+#include "document/format/DocumentReader.h"
+#include "support/FileFaults.h"
 #include "framework/ui/Label.h"
 #include "framework/ui/Listbox.h"
 #include "framework/ui/RectControl.h"
@@ -386,6 +394,88 @@ TEST_F(OpenDocumentTest, AnUnreadableFileIsNamedWithTheReasonBeforeAnyPasswordIs
         EXPECT_NE(message, "Wrong Password!");
         EXPECT_TRUE(DocumentWindows().empty());
     }
+}
+
+// A named pipe, by File > Open or handed over by the system: refused at once,
+// before any password, and nothing waits for a writer that never comes.
+TEST_F(OpenDocumentTest, ANamedPipeIsRefusedAtOnce) {
+    const QString pipe = desktop->TempPath("pipe.brimel");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString refusal = App::CannotOpenMessage("pipe.brimel", "it is a named pipe, not a file.");
+    ::alarm(20);  // a wait in open() ends the test rather than hang it
+    desktop->AnswerOpen(pipe);
+    Menu::Instance().Choose("FileOpen");  // no password answer is queued: a question would fail
+    app->Event_OpenDocument(FolderItem(pipe));
+    ::alarm(0);
+    EXPECT_EQ(desktop->messages, (QStringList{refusal, refusal}));
+    EXPECT_TRUE(DocumentWindows().empty());
+}
+
+// Far beyond any document, judged by its size before any password (a sparse
+// file takes no room), or by its count of entries once read: no window.
+TEST_F(OpenDocumentTest, AFileBeyondAnyDocumentIsRefusedWithItsReason) {
+    const QString huge = WriteFile("huge.brimel", Document("pw", CurrentRecords("0*0*639*376", kTwoEntries)));
+    ASSERT_TRUE(QFile::resize(huge, DocumentReader::kMaxBytes + 1));
+    desktop->AnswerOpen(huge);
+    Menu::Instance().Choose("FileOpen");  // no password answer is queued: a question would fail
+    ASSERT_EQ(desktop->messages.size(), 1);
+    EXPECT_TRUE(desktop->messages[0].startsWith(App::CannotOpenMessage("huge.brimel", "it is larger than 256 MB")))
+        << desktop->messages[0].toStdString();
+
+    // A valid header, then one empty entry more than the limit.
+    QByteArray zeros = Document("pw", {"BRIMEL141", "0*0*639*376"});
+    zeros.append(QByteArray(qsizetype(DocumentReader::kMaxEntries + 1) * kEntryColumnCount, '\0'));
+    OpenWithPassword(WriteFile("zeros.brimel", zeros), "pw");
+    ASSERT_EQ(desktop->messages.size(), 2);
+    EXPECT_TRUE(desktop->messages[1].startsWith(App::CannotOpenMessage("zeros.brimel", "it holds more than")))
+        << desktop->messages[1].toStdString();
+    EXPECT_TRUE(DocumentWindows().empty());
+}
+
+// Painting hands work to the shared thread pool. No thread can be made once
+// the address space is limited, and a pool waiting for one waits for ever: one
+// thread is made now, kept, and does all of that work.
+void KeepOnePaintingThread() {
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    pool.setExpiryTimeout(-1);
+    pool.setMaxThreadCount(1);
+    QSemaphore ran;
+    pool.start([&ran] { ran.release(); });
+    ran.acquire();
+}
+
+// Memory running out while one document is read ends that open, not the
+// program with every other window's changes.
+TEST_F(OpenDocumentTest, RunningOutOfMemoryEndsTheOpenOnly) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit this test sets";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit this test sets";
+#endif
+#endif
+    const QString bank = WriteFile("Bank.brimel", Document("pw", CurrentRecords("0*0*639*376", kTwoEntries)));
+    QByteArray many = Document("pw", {"BRIMEL141", "0*0*639*376"});
+    many.append(QByteArray(qsizetype(DocumentReader::kMaxEntries) * kEntryColumnCount, '\0'));
+    const QString path = WriteFile("many.brimel", many);
+
+    const int code = filefaults::InChild([&] {
+        OpenWithPassword(bank, "pw");
+        KeepOnePaintingThread();
+        // Room for the program as it stands and a little more, not for a million entries.
+        QFile statm("/proc/self/statm");
+        if (!statm.open(QIODevice::ReadOnly))
+            return filefaults::kNotSetUp;
+        const rlim_t used = rlim_t(statm.readAll().split(' ').value(0).toLongLong()) * rlim_t(::getpagesize());
+        const rlimit space{used + 48 * 1024 * 1024, used + 48 * 1024 * 1024};
+        if (::setrlimit(RLIMIT_AS, &space) != 0)
+            return filefaults::kNotSetUp;
+        OpenWithPassword(path, "pw");
+        const bool told = desktop->messages ==
+                          QStringList{App::CannotOpenMessage("many.brimel", "there is not enough memory to open it.")};
+        return told && DocumentTitles() == QStringList{"Bank.brimel"} ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0);
 }
 
 TEST_F(OpenDocumentTest, MoreEntriesThanTheTableHoldsAreAllKept) {

@@ -4,10 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "document/MainWindowSaveTestSupport.h"
 #include "document/SaveMessages.h"
+#include "support/FileFaults.h"
 #include "support/TestNames.h"
 
 using namespace savetest;
@@ -196,6 +200,98 @@ TEST_F(MainWindowExportTest, NeverWritesCleartextOverTheDocumentItself) {
     ASSERT_EQ(desktop->messages.size(), 1);
     EXPECT_TRUE(desktop->messages[0].startsWith(SaveMessages::ExportFailed("Bank.brimel", QString())));
     EXPECT_EQ(FileBytes(Path("Bank.brimel")), document);
+}
+
+// Every other name of the document's own file: refused like its path, and
+// the document stays enciphered.
+TEST_F(MainWindowExportTest, NeverWritesCleartextOverTheDocumentThroughAnotherName) {
+    ASSERT_TRUE(QDir(Path("")).mkdir("docs"));
+    NewWindow({Entry("Bank", "", "", "1234")});
+    SaveNew(*window, *desktop, "docs/Bank.brimel", "pw");
+    const QByteArray document = FileBytes(Path("docs/Bank.brimel"));
+    ASSERT_TRUE(QFile::link(Path("docs"), Path("docs-link")));
+    ASSERT_TRUE(QFile::link(Path("docs/Bank.brimel"), Path("Bank-link.tsv")));
+    ASSERT_EQ(::link(QFile::encodeName(Path("docs/Bank.brimel")).constData(),
+                     QFile::encodeName(Path("Bank-hard.tsv")).constData()),
+              0);
+    for (const char* name : {"docs-link/Bank.brimel", "Bank-link.tsv", "Bank-hard.tsv"}) {
+        desktop->messages.clear();
+        AnswerPassword("pw");
+        desktop->AnswerSave(name);
+        window->RunMenuHandler("FileExport");
+        EXPECT_EQ(desktop->messages,
+                  QStringList{SaveMessages::ExportFailed(QFileInfo(name).fileName(),
+                                                         "that is the document itself. Choose another file.")})
+            << name;
+        EXPECT_EQ(FileBytes(Path("docs/Bank.brimel")), document) << name;
+    }
+    EXPECT_TRUE(QFileInfo(Path("Bank-link.tsv")).isSymLink());
+    EXPECT_EQ(FileBytes(Path("Bank-hard.tsv")), document);
+}
+
+// A file-size limit that stops the export anywhere, or a file system with no
+// room: the file it was to replace keeps its content and its mode, no
+// temporary file is left, and the user is told the system's reason.
+TEST_F(MainWindowExportTest, AFailedExportLeavesTheOldFileAsItWas) {
+    NewWindow({Entry("Bank", "https://bank.example", "anna", "s3cret", QString(200, 'n')), Entry("Mail")});
+    const QByteArray exported =
+        "Bank\thttps://bank.example\tanna\ts3cret\t" + QByteArray(200, 'n') + "\rMail\t\t\t\t\r";
+    const qint64 size = exported.size();
+    ASSERT_TRUE(QDir(Path("")).mkdir("disk"));
+    const QString disk = Path("disk");
+    const QByteArray old(300, 'x');
+    const auto putOld = [&] {
+        QFile file(disk + "/out.tsv");
+        const bool put = file.open(QIODevice::WriteOnly) && file.write(old) == old.size() && file.flush();
+        return put && ::chmod(QFile::encodeName(file.fileName()).constData(), 0644) == 0;
+    };
+    // What the export must leave; 0 when it is so.
+    const auto exportFails = [&](const QString& reason) {
+        desktop->AnswerSave("disk/out.tsv");
+        window->RunMenuHandler("FileExport");
+        const bool told = desktop->messages == QStringList{SaveMessages::ExportFailed("out.tsv", reason)};
+        const bool kept = FileBytes(disk + "/out.tsv") == old && FileMode(disk + "/out.tsv") == 0644;
+        if (!told)
+            std::fprintf(stderr, "messages: %s\n", qPrintable(desktop->messages.join(" | ")));
+        return told && kept ? 0 : 1;
+    };
+
+    for (const qint64 limit : {qint64(0), qint64(1), qint64(100), size / 2, size - 1}) {
+        ASSERT_TRUE(putOld());
+        const int code =
+            filefaults::WithFileSizeLimit(limit, [&] { return exportFails(filefaults::SystemReason(EFBIG)); });
+        EXPECT_EQ(code, 0) << "limit " << limit;
+        EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList{"out.tsv"});
+    }
+
+    const int code = filefaults::OnTmpfs(disk, 256 * 1024, [&] {
+        if (!putOld() || !filefaults::FillUp(disk))
+            return filefaults::kNotSetUp;
+        const int result = exportFails(filefaults::SystemReason(ENOSPC));
+        return QDir(disk).entryList(QDir::Files | QDir::Hidden) == QStringList{"filler", "out.tsv"} ? result : 2;
+    });
+    if (code == filefaults::kNotSetUp)
+        SKIP_UNLESS_CI("no tmpfs can be mounted here: that takes root");
+    EXPECT_EQ(code, 0);
+
+    // Where there is room, the whole export replaces the old file.
+    desktop->AnswerSave("disk/out.tsv");
+    window->RunMenuHandler("FileExport");
+    EXPECT_EQ(FileBytes(disk + "/out.tsv"), exported);
+    EXPECT_EQ(FileMode(disk + "/out.tsv"), 0600);
+}
+
+TEST_F(MainWindowExportTest, ANamedPipeIsNeverWrittenNorReplaced) {
+    NewWindow({Entry("Bank", "", "", "1234")});
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path("out.tsv")).constData(), 0600), 0);
+    desktop->AnswerSave("out.tsv");
+    ::alarm(20);  // a wait on the pipe ends the test rather than hang it
+    window->RunMenuHandler("FileExport");
+    ::alarm(0);
+    EXPECT_EQ(desktop->messages, QStringList{SaveMessages::ExportFailed("out.tsv", "it is a named pipe, not a file.")});
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(Path("out.tsv")).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST_F(MainWindowExportTest, ConvertToExportFormatBlanksEveryLineBreak) {

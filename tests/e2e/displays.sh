@@ -10,9 +10,9 @@ source "$here/../../tools/xvfb.sh"
 need_tools Xvfb xdotool
 
 make_work_dir
-start_xvfb 91 140 || { echo "no free X display"; exit 1; }
+start_xvfb || { echo "the X server did not start"; exit 1; }
 first=$DISPLAY
-start_xvfb 91 140 || { echo "no second free X display"; exit 1; }
+start_xvfb || { echo "the second X server did not start"; exit 1; }
 second=$DISPLAY
 use_private_home
 first_pid="" second_pid=""

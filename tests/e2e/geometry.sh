@@ -15,7 +15,7 @@ need_tools Xvfb xdotool xwininfo xprop openbox
 [ -x "$tool" ] || { echo "$tool is missing: build the tests"; exit 1; }
 
 make_work_dir
-start_xvfb 141 190 || { echo "no free X display"; exit 1; }
+start_xvfb || { echo "the X server did not start"; exit 1; }
 use_private_home
 start_window_manager || { echo "the window manager did not start"; exit 1; }
 read -r screen_w screen_h < <(xdotool getdisplaygeometry)

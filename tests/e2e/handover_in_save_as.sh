@@ -13,7 +13,7 @@ source "$here/../../tools/xvfb.sh"
 need_tools Xvfb xdotool openbox xprop
 
 make_work_dir
-start_xvfb 91 140 || { echo "no free X display"; exit 1; }
+start_xvfb || { echo "the X server did not start"; exit 1; }
 start_window_manager || { echo "the window manager did not start"; exit 1; }
 use_private_home
 

@@ -57,7 +57,7 @@ fi
 echo "ok: the desktop entry and the MIME type are valid and match *.brimel"
 
 # The installed program, started without help, finds its pictures.
-start_xvfb 91 140 || fail "no free X display"
+start_xvfb || fail "the X server did not start"
 use_private_home
 unset BRIMEL_RESOURCES
 

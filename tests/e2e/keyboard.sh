@@ -13,7 +13,7 @@ source "$here/../../tools/xvfb.sh"
 need_tools Xvfb xdotool xprop openbox
 
 make_work_dir
-start_xvfb 91 140 || { echo "no free X display"; exit 1; }
+start_xvfb || { echo "the X server did not start"; exit 1; }
 use_private_home
 start_window_manager || { echo "FAIL: openbox did not start"; exit 1; }
 
@@ -38,11 +38,17 @@ gone() {
 keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
 typed() { xdotool type --delay 30 "$1"; sleep 0.2; }
 
-# exactly WINDOW TITLE: the window manager shows exactly that title, and the program's icon.
+# exactly WINDOW TITLE: the window manager shows exactly that title, and the program's icon
+# (given a moment, as a loaded machine may show the window before its properties arrive).
 exactly() {
+  for _ in $(seq 1 30); do
+    [ "$(xprop -id "$1" -notype _NET_WM_NAME)" = "_NET_WM_NAME = \"$2\"" ] &&
+      xprop -id "$1" _NET_WM_ICON | grep -q 'Icon (64 x 64)' && return 0
+    sleep 0.1
+  done
   [ "$(xprop -id "$1" -notype _NET_WM_NAME)" = "_NET_WM_NAME = \"$2\"" ] ||
     fail "the title is $(xprop -id "$1" -notype _NET_WM_NAME), not \"$2\""
-  xprop -id "$1" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "\"$2\" shows no icon"
+  fail "\"$2\" shows no icon"
 }
 
 # exported FILE TEXT: File > Export as Cleartext (Ctrl+E) of a document without password

@@ -11,7 +11,7 @@ source "$here/../../tools/xvfb.sh"
 need_tools Xvfb xdotool
 
 make_work_dir
-start_xvfb 91 140 || { echo "no free X display"; exit 1; }
+start_xvfb || { echo "the X server did not start"; exit 1; }
 use_private_home
 
 # 1. No document: the window untitled1 appears; Quit ends the program with status 0.

@@ -13,7 +13,7 @@ need_tools Xvfb xdotool xwininfo
 [ -x "$tool" ] || { echo "$tool is missing: build the tests"; exit 1; }
 
 make_work_dir
-start_xvfb 191 240 || { echo "no free X display"; exit 1; }
+start_xvfb || { echo "the X server did not start"; exit 1; }
 use_private_home
 unset BROWSER DEFAULT_BROWSER
 

@@ -12,7 +12,7 @@ source "$here/../../tools/xvfb.sh"
 need_tools Xvfb xdotool openbox xclip xprop
 
 make_work_dir
-start_xvfb 141 190 || { echo "no free X display"; exit 1; }
+start_xvfb || { echo "the X server did not start"; exit 1; }
 use_private_home
 start_window_manager || { echo "the window manager did not start"; exit 1; }
 

@@ -5,5 +5,5 @@ enum class DocumentFormat {
     Current,        // "BRIMEL141": geometry record, then entries
     Older,          // "VUZIZEREV": entries right after the header
     WrongPassword,  // neither: wrong password, damaged file or not a document
-    Unreadable,     // the file could not be opened for reading
+    Unreadable,     // the file could not be opened or read, or is too large: see the reason
 };

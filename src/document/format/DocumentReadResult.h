@@ -14,7 +14,7 @@ struct DocumentReadResult {
     bool hasGeometry = false;    // current format only
     GeometryRecord geometry;     // apply only when geometry.FitsScreen(...)
     std::vector<EntryRow> rows;  // every entry in the file, in file order
-    QString error;               // Unreadable: why the file could not be opened
+    QString error;               // Unreadable: why the file could not be read
 
     bool opened() const { return format == DocumentFormat::Current || format == DocumentFormat::Older; }
 };

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 class BinaryStream;
 class FolderItem;
 class RC4;
@@ -14,8 +16,17 @@ class RC4;
 // records until the end of the file. The end is tested only before each entry; a
 // record missing at the end, or cut short by it, reads as an empty text, so a
 // truncated last entry keeps its remaining fields empty. Every entry is returned.
+//
+// A read that fails, or a file beyond the limits below, gives Unreadable with the
+// reason and no entry: never a document read in part, which a later save would
+// make the only copy.
 class DocumentReader {
 public:
+    // Far beyond any document: 100,000 entries with every field full weigh
+    // 128 MB, and an entry takes at least 5 bytes.
+    static constexpr qint64 kMaxBytes = qint64(256) * 1024 * 1024;
+    static constexpr int kMaxEntries = 1000000;
+
     static DocumentReadResult Read(BinaryStream& stream, RC4& cipher, const QString& password);
 
     // Unreadable, with the reason, when the file cannot be opened.
@@ -23,7 +34,14 @@ public:
 
     static DocumentReadResult ReadBytes(const QByteArray& bytes, RC4& cipher, const QString& password);
 
+    // Why the stream cannot hold a document, judged by its size alone; "" when
+    // it may. Read checks it too; callers ask it before asking for a password.
+    static QString SizeRefusal(const BinaryStream& stream);
+
 private:
+    static DocumentReadResult Unreadable(const QString& reason);
+    // False when there are more entries than kMaxEntries.
+    static bool ReadEntries(BinaryStream& stream, RC4& cipher, std::vector<EntryRow>* rows);
     static QByteArray ReadRecord(BinaryStream& stream, RC4& cipher);
     static EntryRow ReadEntry(BinaryStream& stream, RC4& cipher);
 };

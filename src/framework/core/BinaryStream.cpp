@@ -3,6 +3,18 @@
 #include <QBuffer>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+// Written bytes are gathered up to this size before they go to the device, so
+// that a large document takes few system calls.
+constexpr qsizetype kBlockSize = 64 * 1024;
+
+}  // namespace
+
 BinaryStream::BinaryStream(std::unique_ptr<QIODevice> device) : device_(std::move(device)) {
     if (!device_ || !device_->isOpen())
         Fail(QStringLiteral("The stream has no open device."));
@@ -20,76 +32,128 @@ std::unique_ptr<BinaryStream> BinaryStream::FromBytes(const QByteArray& bytes) {
 }
 
 QByteArray BinaryStream::ReadPString() {
-    if (closed_ || !device_ || !device_->isReadable())
+    if (hasError_ || closed_ || !device_->isReadable())
         return QByteArray();
     char length = 0;
-    if (!device_->getChar(&length))
+    if (ReadFully(&length, 1) != 1)
         return QByteArray();
-    const qint64 wanted = uchar(length);
-    QByteArray bytes = device_->read(wanted);
-    if (bytes.size() != wanted) {
-        // Cut short by the end: what was there is consumed, and nothing is given.
-        if (!device_->atEnd())
-            Fail(device_->errorString());
+    QByteArray bytes(uchar(length), Qt::Uninitialized);
+    // Cut short by the end: what was there is consumed, and nothing is given.
+    if (ReadFully(bytes.data(), bytes.size()) != bytes.size())
         return QByteArray();
-    }
     return bytes;
+}
+
+// Fewer bytes than asked for only at the end of the data, or when a read
+// failed. A read that comes short is followed by another, so that a failing
+// device gives its reason.
+qint64 BinaryStream::ReadFully(char* data, qint64 size) {
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = device_->read(data + done, size - done);
+        if (n <= 0) {
+            if (!device_->atEnd())
+                Fail(DeviceReason(QStringLiteral("the data could not be read.")));
+            break;
+        }
+        done += n;
+    }
+    return done;
 }
 
 bool BinaryStream::WritePString(const QByteArray& bytes) {
     if (bytes.size() > 255)
         return false;
-    QByteArray record;
-    record.reserve(bytes.size() + 1);
-    record.append(char(uchar(bytes.size())));
-    record.append(bytes);
-    return Write(record);
+    const char length = char(uchar(bytes.size()));
+    return Append(&length, 1) && Append(bytes.constData(), bytes.size());
 }
 
 bool BinaryStream::Write(const QByteArray& bytes) {
-    if (hasError_ || closed_ || !device_ || !device_->isWritable()) {
+    return Append(bytes.constData(), bytes.size());
+}
+
+bool BinaryStream::Append(const char* data, qsizetype size) {
+    if (hasError_ || closed_ || !device_->isWritable()) {
         if (!hasError_)
             Fail(closed_ ? QStringLiteral("The stream is closed.") : QStringLiteral("The stream is not writable."));
         return false;
     }
-    const qint64 written = device_->write(bytes);
-    if (written != bytes.size()) {
-        const QString reason = device_->errorString();
-        Fail(reason.isEmpty() ? QStringLiteral("The data could not be written.") : reason);
-        return false;
+    pending_.append(data, size);
+    return pending_.size() < kBlockSize || HandOver();
+}
+
+// A device that takes only part of the bytes (a disk that fills up takes what
+// fits) is asked again for the rest, and that write fails with the system's
+// reason.
+bool BinaryStream::HandOver() {
+    qsizetype done = 0;
+    while (done < pending_.size()) {
+        const qint64 written = device_->write(pending_.constData() + done, pending_.size() - done);
+        if (written <= 0) {
+            pending_.clear();
+            Fail(DeviceReason(QStringLiteral("the data could not be written.")));
+            return false;
+        }
+        done += written;
     }
+    pending_.resize(0);
     return true;
 }
 
 bool BinaryStream::EndOfFile() const {
-    return closed_ || !device_ || device_->atEnd();
+    return closed_ || hasError_ || device_->atEnd();
+}
+
+qint64 BinaryStream::Length() const {
+    return device_ ? device_->size() : 0;
 }
 
 bool BinaryStream::Close(QString* error) {
-    if (closed_) {
-        if (error)
-            *error = error_;
-        return !hasError_;
+    if (!closed_ && device_) {
+        if (device_->isWritable() && !hasError_ && HandOver())
+            Sync();
+        Finish();
     }
     closed_ = true;
-    if (device_) {
-        if (auto* saveFile = qobject_cast<QSaveFile*>(device_.get())) {
-            if (hasError_) {
-                saveFile->cancelWriting();
-                saveFile->commit();  // discards the temporary file
-            } else if (!saveFile->commit()) {
-                Fail(saveFile->errorString());
-            }
-        } else {
-            if (auto* file = qobject_cast<QFileDevice*>(device_.get());
-                file && file->isWritable() && !hasError_ && !file->flush())
-                Fail(file->errorString());
-            device_->close();
-        }
-    }
     if (error)
         *error = error_;
     return !hasError_;
+}
+
+// A file system that allocates late (or a network one) may report a full disk
+// only when the file goes to the disk, so the file is synced, and the result
+// checked, before it replaces anything.
+void BinaryStream::Sync() {
+    auto* file = qobject_cast<QFileDevice*>(device_.get());
+    if (!file)
+        return;
+    if (!file->flush()) {
+        Fail(DeviceReason(QStringLiteral("the data could not be written.")));
+        return;
+    }
+    if (file->handle() < 0)
+        return;
+    int synced = 0;
+    do {
+        synced = ::fdatasync(file->handle());
+    } while (synced != 0 && errno == EINTR);
+    // Files that cannot be synced at all have nothing to report.
+    if (synced != 0 && errno != EINVAL && errno != EROFS && errno != ENOTSUP)
+        Fail(QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+void BinaryStream::Finish() {
+    auto* saveFile = qobject_cast<QSaveFile*>(device_.get());
+    if (!saveFile) {
+        device_->close();
+        return;
+    }
+    if (hasError_) {
+        saveFile->cancelWriting();
+        saveFile->commit();  // discards the temporary file
+    } else if (!saveFile->commit()) {
+        Fail(DeviceReason(QStringLiteral("the file could not be replaced.")));
+    }
 }
 
 bool BinaryStream::HasError() const {
@@ -104,5 +168,13 @@ void BinaryStream::Fail(const QString& reason) {
     if (hasError_)
         return;
     hasError_ = true;
-    error_ = reason.isEmpty() ? QStringLiteral("Unknown error.") : reason;
+    error_ = reason;
+}
+
+// The device's own reason; a device that gave none reads as Qt's "Unknown
+// error", which tells the user nothing.
+QString BinaryStream::DeviceReason(const QString& fallback) const {
+    static const QString kUnset = QBuffer().errorString();
+    const QString reason = device_->errorString();
+    return reason.isEmpty() || reason == kUnset ? fallback : reason;
 }

@@ -8,11 +8,16 @@
 // Reading and writing of length-prefixed byte strings ("pstrings": one length
 // byte, then that many bytes) and plain bytes, over any open QIODevice.
 //
-// Writing: the first failed write puts the stream in error; later writes are
-// refused, and Close then fails. A stream over a file made by
-// FolderItem::CreateBinaryFile replaces the file only when Close succeeds;
-// on any failure (or when the stream is dropped without Close) the old file
-// stays as it was.
+// Writing: bytes are gathered and handed to the device in large blocks. The
+// first failure (of any write, the flush, the sync to the disk or the commit)
+// puts the stream in error with the system's reason; later writes are refused,
+// and Close then fails. A stream over a file made by
+// FolderItem::CreateBinaryFile replaces the file only when Close succeeds; on
+// any failure (or when the stream is dropped without Close) the old file stays
+// as it was and no temporary file is left.
+//
+// Reading: a failed read puts the stream in error too, and ends it: EndOfFile
+// is then true, so that no reader loops on a failing disk.
 class BinaryStream {
 public:
     // Takes ownership of an already opened device.
@@ -27,7 +32,9 @@ public:
 
     // One length byte, then that many bytes, returned unchanged. At the end of
     // the data, or when the record is cut short by the end, gives an empty byte
-    // string (and consumes what was left). Never reads past the end.
+    // string (and consumes what was left). Never reads past the end. A read
+    // that fails before the end gives an empty byte string and puts the stream
+    // in error.
     QByteArray ReadPString();
 
     // Writes one byte holding bytes.size(), then the bytes. More than 255 bytes
@@ -35,15 +42,20 @@ public:
     // not put in error).
     bool WritePString(const QByteArray& bytes);
 
-    // Writes the bytes as they are.
+    // Writes the bytes as they are. False once the stream is in error.
     bool Write(const QByteArray& bytes);
 
-    // True once every byte has been read (always true for a closed stream).
+    // True once every byte has been read, or reading has failed (always true
+    // for a closed stream).
     bool EndOfFile() const;
 
-    // Ends the stream. For a written file: flushes and commits it; returns
-    // false, with the reason in *error, when anything failed (a write, the
-    // flush, the commit), and then commits nothing. For a read stream: closes.
+    // The number of bytes of the data read (the size of the file).
+    qint64 Length() const;
+
+    // Ends the stream. For a written file: hands over the remaining bytes,
+    // syncs the file to the disk and commits it; returns false, with the
+    // reason in *error, when anything failed, and then commits nothing. For a
+    // read stream: closes, and returns false when a read had failed.
     bool Close(QString* error = nullptr);
 
     bool HasError() const;
@@ -51,9 +63,16 @@ public:
     QString ErrorString() const;
 
 private:
+    bool Append(const char* data, qsizetype size);
+    bool HandOver();
+    void Sync();
+    void Finish();
+    qint64 ReadFully(char* data, qint64 size);
     void Fail(const QString& reason);
+    QString DeviceReason(const QString& fallback) const;
 
     std::unique_ptr<QIODevice> device_;
+    QByteArray pending_;  // written, not yet handed to the device
     QString error_;
     bool hasError_ = false;
     bool closed_ = false;

@@ -7,7 +7,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 FolderItem::FolderItem(const QString& path) {
     if (!path.isEmpty())
@@ -51,36 +53,108 @@ std::unique_ptr<BinaryStream> Refuse(QString* error, const QString& reason) {
     return nullptr;
 }
 
+QString SystemReason(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// Why something that is not a regular file is neither read nor written as one.
+QString NotAFileReason(mode_t mode) {
+    if (S_ISDIR(mode))
+        return QStringLiteral("it is a folder, not a file.");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("it is a named pipe, not a file.");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("it is a socket, not a file.");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("it is a device, not a file.");
+    return QStringLiteral("it is not a regular file.");
+}
+
+// What stands at path, links followed; false with *reason when nothing does.
+bool StatPath(const QString& path, struct stat* info, QString* reason) {
+    if (::stat(QFile::encodeName(path).constData(), info) == 0)
+        return true;
+    *reason = SystemReason(errno);
+    return false;
+}
+
 }  // namespace
+
+bool FolderItem::IsSameFileAs(const FolderItem& other) const {
+    if (IsNull() || other.IsNull())
+        return false;
+    struct stat mine {};
+    struct stat theirs {};
+    QString reason;
+    if (StatPath(path_, &mine, &reason) && StatPath(other.path_, &theirs, &reason))
+        return mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino;
+    return ResolvedPath() == other.ResolvedPath();
+}
+
+// Where the item's bytes are, or would be written: its own links followed (as
+// a replaced file's are), then those of its folder.
+QString FolderItem::ResolvedPath() const {
+    QFileInfo info(path_);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    const QString folder = QFileInfo(info.path()).canonicalFilePath();
+    return (folder.isEmpty() ? info.path() : folder) + QLatin1Char('/') + info.fileName();
+}
 
 std::unique_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(QString* error) const {
     if (IsNull())
         return Refuse(error, QStringLiteral("No file was given."));
-    if (QFileInfo(path_).isDir())
-        return Refuse(error, QStringLiteral("\"%1\" is a folder.").arg(Name()));
-    auto file = std::make_unique<QFile>(path_);
-    if (!file->open(QIODevice::ReadOnly))
+    // Looked at before it is opened: opening a device can act on it, and
+    // opening a pipe waits for a writer.
+    struct stat info {};
+    QString reason;
+    if (!StatPath(path_, &info, &reason))
+        return Refuse(error, reason);
+    if (!S_ISREG(info.st_mode))
+        return Refuse(error, NotAFileReason(info.st_mode));
+    // Without waiting, and looked at again, for it may have changed since.
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return Refuse(error, SystemReason(errno));
+    if (::fstat(fd, &info) == 0 && !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return Refuse(error, NotAFileReason(info.st_mode));
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return Refuse(error, file->errorString());
+    }
     if (error)
         error->clear();
     return std::make_unique<BinaryStream>(std::move(file));
 }
 
-std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const QString& typeName, QString* error) const {
+std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const QString& typeName, QString* error,
+                                                           Access access) const {
     Q_UNUSED(typeName);
     if (IsNull())
         return Refuse(error, QStringLiteral("No file was given."));
-    const bool existed = QFileInfo::exists(path_);
+    struct stat info {};
+    QString reason;
+    const bool existed = StatPath(path_, &info, &reason);
+    // A pipe or a device is neither written to nor replaced by a file.
+    if (existed && !S_ISREG(info.st_mode))
+        return Refuse(error, NotAFileReason(info.st_mode));
     auto file = std::make_unique<QSaveFile>(path_);
     // Never write in place: a failure halfway must leave the old file whole.
     file->setDirectWriteFallback(false);
-    if (!file->open(QIODevice::WriteOnly))
+    // Unbuffered: the stream gathers the bytes itself, and the result of each
+    // write is the system's.
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Refuse(error, file->errorString());
-    // The temporary file becomes the file on commit; a replaced file's mode is
-    // carried over by QSaveFile, a new one is for its owner alone.
-    if (!existed && ::fchmod(file->handle(), S_IRUSR | S_IWUSR) != 0) {
+    // The temporary file becomes the file on commit; QSaveFile has given it
+    // the mode of the file it replaces.
+    if ((!existed || access == Access::OwnerOnly) && ::fchmod(file->handle(), S_IRUSR | S_IWUSR) != 0) {
+        reason = SystemReason(errno);
         file->cancelWriting();
-        return Refuse(error, QString::fromLocal8Bit(strerror(errno)));
+        return Refuse(error, reason);
     }
     if (error)
         error->clear();

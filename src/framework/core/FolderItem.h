@@ -25,21 +25,39 @@ public:
     FolderItem Child(const QString& name) const;
     bool Exists() const;
 
-    // Opens the existing file for reading only, at its start. Null with the
-    // reason in *error when it cannot be opened.
+    // Whether this and other name the same file: the same file on the same
+    // device (through any link) when both exist, else the same place once the
+    // links on the way are followed.
+    bool IsSameFileAs(const FolderItem& other) const;
+
+    // Opens the existing file for reading only, at its start. Only a regular
+    // file is opened, and opening never waits (a named pipe, a device, a
+    // socket or a folder is refused at once). Null with the reason in *error
+    // when it cannot be opened.
     std::unique_ptr<BinaryStream> OpenAsBinaryFile(QString* error = nullptr) const;
+
+    // Who may read a file that CreateBinaryFile replaces.
+    enum class Access {
+        Kept,       // the replaced file's permissions carry over
+        OwnerOnly,  // readable and writable by its owner only (0600), whatever it replaces
+    };
 
     // Creates the file anew and empty for writing. The new content goes to a
     // temporary file in the same folder; the file itself is replaced only when
     // the stream's Close succeeds. A new file is readable and writable by its
-    // owner only (0600); a replaced file keeps its permissions. typeName names
-    // the document type; Linux keeps no file type, so it is not stored.
-    // Null with the reason in *error when the file cannot be created.
-    std::unique_ptr<BinaryStream> CreateBinaryFile(const QString& typeName, QString* error = nullptr) const;
+    // owner only (0600); a replaced one as access says, set before any byte
+    // is written. Anything but a regular file is refused, never replaced.
+    // typeName names the document type; Linux keeps no file type, so it is
+    // not stored. Null with the reason in *error when the file cannot be
+    // created.
+    std::unique_ptr<BinaryStream> CreateBinaryFile(const QString& typeName, QString* error = nullptr,
+                                                   Access access = Access::Kept) const;
 
     bool operator==(const FolderItem& o) const { return path_ == o.path_; }
     bool operator!=(const FolderItem& o) const { return path_ != o.path_; }
 
 private:
+    QString ResolvedPath() const;
+
     QString path_;
 };

@@ -3,14 +3,19 @@
 #include "cipher/RC4.h"
 #include "document/format/DocumentWriter.h"
 #include "RecordEncoder.h"
+#include "framework/core/BinaryStream.h"
 #include "framework/core/FolderItem.h"
+#include "support/FailingDevice.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -165,6 +170,60 @@ TEST(DocumentReader, EveryByteValueDecodesAndRoundTrips) {
     EXPECT_EQ(r.rows[0][0].size(), 255);
 }
 
+// A disk that fails after any byte of a document: the open ends with the
+// system's reason and no entry, never with a document read in part (which a
+// later save would make the only copy), nor with "Wrong Password!".
+TEST(DocumentReader, AReadErrorAnywhereGivesTheReasonAndNoEntry) {
+    const std::vector<QByteArray> entries = {"Bank", "https://b.example", "anna", "s3cret", "PIN", "Mail", "", "", "",
+                                             ""};
+    std::vector<QByteArray> current = {"BRIMEL141", "40*60*639*376"};
+    current.insert(current.end(), entries.begin(), entries.end());
+    std::vector<QByteArray> older = {"VUZIZEREV"};
+    older.insert(older.end(), entries.begin(), entries.end());
+    const struct {
+        const char* name;
+        QByteArray file;
+        QString password;
+        DocumentFormat whole;
+        qint64 read;  // the bytes read to tell it: a wrong password shows in the header
+    } cases[] = {
+        {"current", testdoc::encodeRecords(key(), current), kPassword, DocumentFormat::Current, -1},
+        {"older", testdoc::encodeRecords(key(), older), kPassword, DocumentFormat::Older, -1},
+        {"wrong password", testdoc::encodeRecords(key(), current), "other", DocumentFormat::WrongPassword, 10},
+    };
+    for (const auto& c : cases) {
+        for (qint64 limit = 0; limit <= c.file.size(); ++limit) {
+            BinaryStream stream(
+                std::make_unique<FailingDevice>(limit, QIODevice::ReadOnly, c.file, "Input/output error"));
+            RC4 cipher;
+            const DocumentReadResult r = DocumentReader::Read(stream, cipher, c.password);
+            if (limit >= (c.read < 0 ? c.file.size() : c.read)) {
+                EXPECT_EQ(r.format, c.whole) << c.name;
+                EXPECT_EQ(r.rows.size(), c.whole == DocumentFormat::WrongPassword ? 0u : 2u) << c.name;
+                continue;
+            }
+            EXPECT_EQ(r.format, DocumentFormat::Unreadable) << c.name << " " << limit;
+            EXPECT_EQ(r.error, "Input/output error") << c.name << " " << limit;
+            EXPECT_TRUE(r.rows.empty()) << c.name << " " << limit;
+        }
+    }
+}
+
+// Every record of no more than its length byte is an empty entry field: a
+// file of zeros after the header would read as millions of entries. The count
+// stops far beyond any document.
+TEST(DocumentReader, MoreEntriesThanAnyDocumentHoldsAreRefused) {
+    QByteArray file = testdoc::encodeRecords(key(), {"BRIMEL141", "0*0*639*376"});
+    file.append(QByteArray(qsizetype(DocumentReader::kMaxEntries) * kEntryColumnCount, '\0'));
+    EXPECT_EQ(readBytes(file).rows.size(), size_t(DocumentReader::kMaxEntries));
+
+    file.append('\0');
+    const DocumentReadResult r = readBytes(file);
+    EXPECT_EQ(r.format, DocumentFormat::Unreadable);
+    EXPECT_TRUE(r.error.contains("entries")) << r.error.toStdString();
+    EXPECT_TRUE(r.rows.empty());
+}
+
 TEST(DocumentReaderFile, ReadsFileAndReportsUnreadableOne) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -182,6 +241,33 @@ TEST(DocumentReaderFile, ReadsFileAndReportsUnreadableOne) {
     const DocumentReadResult missing = DocumentReader::ReadFile(FolderItem(dir.filePath("none")), cipher, kPassword);
     EXPECT_EQ(missing.format, DocumentFormat::Unreadable);
     EXPECT_FALSE(missing.error.isEmpty());
+}
+
+// Judged by its size alone, before anything is read: a sparse file takes no room.
+TEST(DocumentReaderFile, AFileLargerThanAnyDocumentIsRefusedUnread) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("huge.brimel");
+    for (const qint64 size : {DocumentReader::kMaxBytes, DocumentReader::kMaxBytes + 1}) {
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(testdoc::encodeRecords(key(), {"BRIMEL141", "5*6*7*8", "t", "u", "n", "p", "x"}));
+            ASSERT_TRUE(f.resize(size));
+        }
+        auto stream = FolderItem(path).OpenAsBinaryFile();
+        ASSERT_NE(stream, nullptr);
+        const QString refusal = DocumentReader::SizeRefusal(*stream);
+        RC4 cipher;
+        const DocumentReadResult r = DocumentReader::ReadFile(FolderItem(path), cipher, kPassword);
+        if (size == DocumentReader::kMaxBytes) {
+            EXPECT_EQ(refusal, QString());
+            continue;
+        }
+        EXPECT_TRUE(refusal.contains("256 MB")) << refusal.toStdString();
+        EXPECT_EQ(r.format, DocumentFormat::Unreadable);
+        EXPECT_EQ(r.error, refusal);
+    }
 }
 
 TEST(DocumentReaderFile, FixtureDocumentsOpen) {

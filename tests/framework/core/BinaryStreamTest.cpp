@@ -1,5 +1,7 @@
 #include "framework/core/BinaryStream.h"
 
+#include "support/FailingDevice.h"
+
 #include <QBuffer>
 
 #include <gtest/gtest.h>
@@ -8,29 +10,28 @@
 
 namespace {
 
-// A device that takes the first `capacity` bytes and then fails, like a disk
-// that fills up.
-class FillingDevice : public QIODevice {
-public:
-    explicit FillingDevice(qint64 capacity) : capacity_(capacity) { open(QIODevice::WriteOnly); }
-    QByteArray data;
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* bytes, qint64 size) override {
-        const qint64 room = capacity_ - data.size();
-        if (room <= 0) {
-            setErrorString(QStringLiteral("No space left on device"));
-            return -1;
-        }
-        const qint64 n = qMin(room, size);
-        data.append(bytes, n);
-        return n;
-    }
-
-private:
-    qint64 capacity_;
+// The records of a small document and their bytes.
+const std::vector<QByteArray> kRecords = {
+    QByteArray("BRIMEL141"),
+    QByteArray("40*60*639*376"),
+    QByteArray("Bank"),
+    QByteArray(),
+    QByteArray("anna"),
+    QByteArray(100, 'p'),
+    QByteArray("two\rlines"),
+    QByteArray("Mail"),
+    QByteArray("*"),
+    QByteArray(),
+    QByteArray(),
+    QByteArray(1, '\0'),
 };
+
+QByteArray RecordBytes() {
+    QByteArray bytes;
+    for (const QByteArray& r : kRecords)
+        bytes.append(char(r.size())).append(r);
+    return bytes;
+}
 
 std::unique_ptr<BinaryStream> WriterInto(QByteArray* target) {
     auto buffer = std::make_unique<QBuffer>(target);
@@ -117,17 +118,67 @@ TEST(BinaryStream, PlainWriteKeepsBytes) {
     EXPECT_EQ(file, QByteArray("a\tb\r"));
 }
 
-TEST(BinaryStream, FailedWriteIsReportedAndSticks) {
-    auto device = std::make_unique<FillingDevice>(10);
-    BinaryStream out(std::move(device));
-    EXPECT_TRUE(out.WritePString("12345"));
-    EXPECT_FALSE(out.WritePString("abcdefgh"));  // only 4 of 9 bytes fit
+// Every byte of the document in turn is the first that does not fit: Close
+// fails with the device's reason, and only a device that takes every byte
+// holds the document.
+TEST(BinaryStream, AWriteThatFailsAtAnyByteFailsClose) {
+    const QByteArray expected = RecordBytes();
+    for (const QString& reason : {QStringLiteral("No space left on device"), QString()}) {
+        for (qint64 limit = 0; limit <= expected.size(); ++limit) {
+            auto device = std::make_unique<FailingDevice>(limit, QIODevice::WriteOnly, QByteArray(), reason);
+            FailingDevice* disk = device.get();
+            BinaryStream out(std::move(device));
+            for (const QByteArray& r : kRecords)
+                out.WritePString(r);
+            QString error;
+            const bool closed = out.Close(&error);
+            ASSERT_EQ(closed, limit == expected.size()) << limit;
+            if (closed) {
+                EXPECT_EQ(disk->data, expected);
+                continue;
+            }
+            // A device that gives no reason is not reported as "Unknown error".
+            EXPECT_EQ(error, reason.isEmpty() ? QStringLiteral("the data could not be written.") : reason) << limit;
+            EXPECT_EQ(out.ErrorString(), error);
+            EXPECT_FALSE(out.Write("x"));
+        }
+    }
+}
+
+TEST(BinaryStream, ALargeWriteFailsAtOnceAndTheStreamStaysFailed) {
+    BinaryStream out(std::make_unique<FailingDevice>(1000, QIODevice::WriteOnly, QByteArray(), "Disk quota exceeded"));
+    EXPECT_FALSE(out.Write(QByteArray(100 * 1024, 'x')));
     EXPECT_TRUE(out.HasError());
-    EXPECT_FALSE(out.ErrorString().isEmpty());
-    EXPECT_FALSE(out.Write("x"));  // refused after the first failure
+    EXPECT_EQ(out.ErrorString(), "Disk quota exceeded");
+    EXPECT_FALSE(out.WritePString("more"));
     QString error;
     EXPECT_FALSE(out.Close(&error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(error, "Disk quota exceeded");
+}
+
+// A disk that fails after any byte of the document: the reads end (EndOfFile
+// comes), the failure is kept with its reason, and every record read before
+// it is whole.
+TEST(BinaryStream, AReadThatFailsAtAnyByteEndsTheStreamInError) {
+    const QByteArray file = RecordBytes();
+    for (qint64 limit = 0; limit <= file.size(); ++limit) {
+        BinaryStream in(std::make_unique<FailingDevice>(limit, QIODevice::ReadOnly, file, "Input/output error"));
+        EXPECT_EQ(in.Length(), file.size());
+        std::vector<QByteArray> read;
+        while (!in.EndOfFile() && read.size() <= kRecords.size())
+            read.push_back(in.ReadPString());
+        ASSERT_TRUE(in.EndOfFile()) << limit;
+        const bool whole = limit == file.size();
+        EXPECT_EQ(in.HasError(), !whole) << limit;
+        EXPECT_EQ(in.ErrorString(), whole ? QString() : QStringLiteral("Input/output error")) << limit;
+        EXPECT_EQ(in.Close(), whole) << limit;
+        qint64 end = 0;
+        for (size_t i = 0; i < kRecords.size() && end + 1 + kRecords[i].size() <= limit; ++i) {
+            end += 1 + kRecords[i].size();
+            ASSERT_LT(i, read.size()) << limit;
+            EXPECT_EQ(read[i], kRecords[i]) << limit;
+        }
+    }
 }
 
 TEST(BinaryStream, ReadStreamRefusesWritesAndClosedStreamIsDone) {
