@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -163,8 +162,4 @@ private:
     // Write protection of the five field editors.
     void SetEditorsReadOnly(bool readOnly);
     void ShowLock(bool locked);
-
-    // Sort keys of the titles at the last sort, so that sorting again computes
-    // keys for new titles only.
-    QHash<QString, QByteArray> sortKeys_;
 };

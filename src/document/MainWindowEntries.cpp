@@ -55,36 +55,35 @@ void MainWindow::DeleteInArray() {
 void MainWindow::SortEntries() {
     Listbox& list = ListBox1();
     const int n = std::min<int>(entry, int(myArray.size()));
-    std::vector<QByteArray> keys;
-    keys.reserve(std::size_t(n));
-    QHash<QString, QByteArray> known;
-    known.reserve(n);
-    for (int i = 0; i < n; ++i) {
-        const QString& title = myArray[std::size_t(i)][0];
-        auto it = sortKeys_.constFind(title);
-        keys.push_back(it != sortKeys_.constEnd() ? it.value() : StrCompSortKey(title));
-        known.insert(title, keys.back());
-    }
-    sortKeys_.swap(known);
-    // A table in order gives the sort no swap to make, so nothing would change.
-    if (MainWindowSortOrder::IsInOrder(keys))
+    const auto title = [this](int row) -> const QString& { return myArray[std::size_t(row)][0]; };
+    const std::vector<int> order = MainWindowSortOrder::Compute(
+        n, [&](int a, int b) { return StrComp(title(a), title(b)) < 0; },
+        [&](int a, int b) { return title(a) == title(b); });
+    // The rows from the first to the last that move; none when the table is in
+    // order, and then the sort would change nothing.
+    int first = 0;
+    while (first < n && order[std::size_t(first)] == first)
+        ++first;
+    if (first == n)
         return;
+    int last = n - 1;
+    while (order[std::size_t(last)] == last)
+        --last;
 
     const int selectedBefore = list.ListIndex();
     list.SetSelected(selectedBefore, false);
 
-    const std::vector<int> order = MainWindowSortOrder::Compute(keys);
     // Each row moves once, to where the exchange sort takes it; the selected
     // entry is followed to its new place.
-    int sel = -1;
-    std::vector<EntryRow> sorted(static_cast<std::size_t>(n));
-    for (int pos = 0; pos < n; ++pos) {
+    int sel = selectedBefore;
+    std::vector<EntryRow> moved(std::size_t(last - first + 1));
+    for (int pos = first; pos <= last; ++pos) {
         const int from = order[std::size_t(pos)];
-        std::swap(sorted[std::size_t(pos)], myArray[std::size_t(from)]);
+        std::swap(moved[std::size_t(pos - first)], myArray[std::size_t(from)]);
         if (from == selectedBefore)
             sel = pos;
     }
-    std::swap_ranges(sorted.begin(), sorted.end(), myArray.begin());
+    std::move(moved.begin(), moved.end(), myArray.begin() + first);
     UpdateListBox();
     list.SetListIndex(sel);
     list.SetSelected(list.ListIndex(), true);
