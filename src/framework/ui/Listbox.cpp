@@ -5,15 +5,15 @@
 #include <algorithm>
 
 #include "ListboxModel.h"
+#include "ListboxView.h"
 
 Listbox::Listbox(::Window* window, const QString& name, QWidget* parent)
-    : RectControl(window, name, new QListView(parent)), view_(static_cast<QListView*>(Widget())) {
+    : RectControl(window, name, new ListboxView(parent)), view_(static_cast<QListView*>(Widget())) {
     UpdateFocusPolicy();
     model_ = new ListboxModel(view_);
     view_->setModel(model_);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setUniformItemSizes(true);
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     view_->setDragEnabled(false);

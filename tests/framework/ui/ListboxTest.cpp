@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QListView>
+#include <QPaintEvent>
 
 #include "TableWindow.h"
 #include "framework/ui/Listbox.h"
@@ -164,6 +165,47 @@ TEST_F(ListboxRules, RewritingEveryRowReportsOneBatchedDataChange) {
     UiDriver::ProcessEvents();
     EXPECT_EQ(reports, (std::vector<std::pair<int, int>>{{0, list->ListCount() - 1}}));
     EXPECT_EQ(list->View()->model()->index(9, 0).data().toString(), "t9");
+}
+
+// Records the region of every paint of a widget.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+// New texts move no row, so in a long list a change costs a repaint of the
+// changed rows on screen only: no new layout of the list, nothing for rows
+// out of view.
+TEST_F(ListboxRules, ATextChangeRepaintsOnlyTheChangedRowsOnScreen) {
+    for (int i = 0; i < 500; ++i)
+        list->AddRow(QString::number(i));
+    window->Show();
+    UiDriver::ProcessEvents();
+    QListView* view = list->View();
+    const auto rowRect = [view](int row) { return view->visualRect(view->model()->index(row, 0)); };
+    PaintRecorder recorder(view->viewport());
+
+    list->SetCell(2, 0, "changed");
+    UiDriver::ProcessEvents();
+    EXPECT_EQ(recorder.painted, QRegion(rowRect(2)));
+    EXPECT_EQ(view->model()->index(2, 0).data().toString(), "changed");
+
+    recorder.painted = QRegion();
+    list->SetCell(400, 0, "far away");
+    UiDriver::ProcessEvents();
+    EXPECT_TRUE(recorder.painted.isEmpty());
+
+    recorder.painted = QRegion();
+    for (int row = 0; row < list->ListCount(); ++row)
+        list->SetCell(row, 0, "t" + QString::number(row));
+    UiDriver::ProcessEvents();
+    EXPECT_TRUE(recorder.painted.contains(rowRect(0)));
 }
 
 TEST_F(ListboxRules, RemovingRowsWithTextChangesPendingKeepsTheModelConsistent) {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QListView>
+
+// The view of a Listbox. Its rows all have one height, so a new text moves no
+// row: where QListView lays out every row again after any change (and measures
+// each changed row), this view only repaints the changed rows on screen, so a
+// change costs the same in a list of a hundred thousand rows as in a short one.
+class ListboxView : public QListView {
+public:
+    explicit ListboxView(QWidget* parent);
+
+protected:
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
+};
