@@ -104,6 +104,7 @@ void App::FillEntries(MainWindow& w, DocumentReadResult& read) {
     }
     w.entry = n;
     w.UpdateListBox();
+    w.LearnTitles();
 }
 
 void App::ShowOpened(MainWindow& w) {

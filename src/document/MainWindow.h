@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cipher/RC4.h"
+#include "document/TitleIndex.h"
 #include "document/format/DocumentWriteResult.h"
 #include "document/format/EntryColumn.h"
 #include "document/format/EntryRow.h"
@@ -121,6 +122,9 @@ public:
     void UpdateListBox();
     void DeleteInArray();
     void SortEntries();
+    // Learns what sorting and searching need to know of the titles, so that the
+    // first sort and search after opening a document are as quick as later ones.
+    void LearnTitles();
 
     // The unsaved-changes mark of w.
     void SetWindowModified(Window& w, bool flag);
@@ -162,4 +166,6 @@ private:
     // Write protection of the five field editors.
     void SetEditorsReadOnly(bool readOnly);
     void ShowLock(bool locked);
+
+    TitleIndex titles_;
 };

@@ -1,6 +1,5 @@
 #include "document/MainWindow.h"
 #include "document/MainWindowSortOrder.h"
-#include "framework/core/StrComp.h"
 #include "framework/core/Strings.h"
 #include "framework/ui/Listbox.h"
 #include "framework/ui/TextArea.h"
@@ -52,13 +51,18 @@ void MainWindow::DeleteInArray() {
     SetWindowModified(*this, true);
 }
 
+void MainWindow::LearnTitles() {
+    titles_.Sync(myArray, std::min<int>(entry, int(myArray.size())));
+    titles_.LearnOrder();
+}
+
 void MainWindow::SortEntries() {
     Listbox& list = ListBox1();
     const int n = std::min<int>(entry, int(myArray.size()));
-    const auto title = [this](int row) -> const QString& { return myArray[std::size_t(row)][0]; };
+    titles_.Sync(myArray, n);
     const std::vector<int> order = MainWindowSortOrder::Compute(
-        n, [&](int a, int b) { return StrComp(title(a), title(b)) < 0; },
-        [&](int a, int b) { return title(a) == title(b); });
+        n, [this](int a, int b) { return titles_.Compare(a, b) < 0; },
+        [this](int a, int b) { return titles_.SameTitle(a, b); });
     // The rows from the first to the last that move; none when the table is in
     // order, and then the sort would change nothing.
     int first = 0;
