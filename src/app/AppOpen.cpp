@@ -98,10 +98,7 @@ void App::FillEntries(MainWindow& w, DocumentReadResult& read) {
         w.myArray.resize(read.rows.size());
     }
     std::move(read.rows.begin(), read.rows.end(), w.myArray.begin());
-    Listbox& list = w.ListBox1();
-    for (int i = 0; i < n; ++i) {
-        list.AddRow(QString());
-    }
+    w.ListBox1().AddRows(n, QString());
     w.entry = n;
     w.UpdateListBox();
     w.LearnTitles();

@@ -22,10 +22,16 @@ Listbox::Listbox(::Window* window, const QString& name, QWidget* parent)
 }
 
 void Listbox::AddRow(const QString& text) {
+    AddRows(1, text);
+}
+
+void Listbox::AddRows(int count, const QString& text) {
+    if (count <= 0)
+        return;
     syncing_ = true;
-    model_->Append(text);
+    model_->Append(text, count);
     syncing_ = false;
-    selected_.push_back(0);
+    selected_.resize(selected_.size() + std::size_t(count), 0);
 }
 
 void Listbox::RemoveRow(int row) {

@@ -41,10 +41,10 @@ void ListboxModel::Flush() {
         emit dataChanged(index(first), index(last), {Qt::DisplayRole});
 }
 
-void ListboxModel::Append(const QString& text) {
+void ListboxModel::Append(const QString& text, int count) {
     Flush();
-    beginInsertRows(QModelIndex(), Count(), Count());
-    rows_.push_back(text);
+    beginInsertRows(QModelIndex(), Count(), Count() + count - 1);
+    rows_.insert(rows_.end(), std::size_t(count), text);
     endInsertRows();
 }
 

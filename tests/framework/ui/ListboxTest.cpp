@@ -167,6 +167,23 @@ TEST_F(ListboxRules, RewritingEveryRowReportsOneBatchedDataChange) {
     EXPECT_EQ(list->View()->model()->index(9, 0).data().toString(), "t9");
 }
 
+TEST_F(ListboxRules, AddingManyRowsIsOneInsertionAndSelectsNothing) {
+    list->SetListIndex(1);
+    changes.clear();
+    std::vector<std::pair<int, int>> inserted;
+    QObject::connect(list->View()->model(), &QAbstractItemModel::rowsInserted,
+                     [&inserted](const QModelIndex&, int first, int last) { inserted.emplace_back(first, last); });
+    list->AddRows(1000, "x");
+    EXPECT_EQ(inserted, (std::vector<std::pair<int, int>>{{4, 1003}}));
+    EXPECT_EQ(list->ListCount(), 1004);
+    EXPECT_EQ(list->List(1003), "x");
+    EXPECT_EQ(list->ListIndex(), 1);
+    EXPECT_FALSE(list->Selected(1003));
+    EXPECT_TRUE(changes.empty());
+    list->SetListIndex(1003);
+    EXPECT_EQ(list->ListIndex(), 1003);
+}
+
 // Records the region of every paint of a widget.
 class PaintRecorder : public QObject {
 public:
