@@ -26,8 +26,9 @@ QByteArray BinaryStream::ReadPString() {
     if (!device_->getChar(&length))
         return QByteArray();
     const qint64 wanted = uchar(length);
-    QByteArray bytes = device_->read(wanted);
-    if (bytes.size() != wanted) {
+    // Read straight into a text of the record's size: no buffer made larger first.
+    QByteArray bytes(wanted, Qt::Uninitialized);
+    if (device_->read(bytes.data(), wanted) != wanted) {
         // Cut short by the end: what was there is consumed, and nothing is given.
         if (!device_->atEnd())
             Fail(device_->errorString());
