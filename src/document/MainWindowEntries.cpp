@@ -60,16 +60,16 @@ void MainWindow::SortEntries() {
     Listbox& list = ListBox1();
     const int n = std::min<int>(entry, int(myArray.size()));
     titles_.Sync(myArray, n);
+    // A table in order gives the sort no swap to make, so nothing would change.
+    if (titles_.InOrder())
+        return;
     const std::vector<int> order = MainWindowSortOrder::Compute(
         n, [this](int a, int b) { return titles_.Compare(a, b) < 0; },
         [this](int a, int b) { return titles_.SameTitle(a, b); });
-    // The rows from the first to the last that move; none when the table is in
-    // order, and then the sort would change nothing.
+    // The rows from the first to the last that move (some do: the table is not in order).
     int first = 0;
-    while (first < n && order[std::size_t(first)] == first)
+    while (order[std::size_t(first)] == first)
         ++first;
-    if (first == n)
-        return;
     int last = n - 1;
     while (order[std::size_t(last)] == last)
         --last;
@@ -77,17 +77,26 @@ void MainWindow::SortEntries() {
     const int selectedBefore = list.ListIndex();
     list.SetSelected(selectedBefore, false);
 
-    // Each row moves once, to where the exchange sort takes it; the selected
-    // entry is followed to its new place.
+    // Each row moves once, along the cycles of the order, to where the exchange
+    // sort takes it; the selected entry is followed to its new place.
     int sel = selectedBefore;
-    std::vector<EntryRow> moved(std::size_t(last - first + 1));
-    for (int pos = first; pos <= last; ++pos) {
-        const int from = order[std::size_t(pos)];
-        std::swap(moved[std::size_t(pos - first)], myArray[std::size_t(from)]);
-        if (from == selectedBefore)
+    std::vector<char> placed(std::size_t(n), 0);
+    for (int start = first; start <= last; ++start) {
+        if (placed[std::size_t(start)])
+            continue;
+        EntryRow held = std::move(myArray[std::size_t(start)]);
+        int pos = start;
+        for (int from = order[std::size_t(pos)]; from != start; pos = from, from = order[std::size_t(pos)]) {
+            myArray[std::size_t(pos)] = std::move(myArray[std::size_t(from)]);
+            placed[std::size_t(pos)] = 1;
+            if (from == selectedBefore)
+                sel = pos;
+        }
+        myArray[std::size_t(pos)] = std::move(held);
+        placed[std::size_t(pos)] = 1;
+        if (start == selectedBefore)
             sel = pos;
     }
-    std::move(moved.begin(), moved.end(), myArray.begin() + first);
     UpdateListBox();
     list.SetListIndex(sel);
     list.SetSelected(list.ListIndex(), true);

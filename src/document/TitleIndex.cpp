@@ -107,6 +107,13 @@ void TitleIndex::LearnOrder() {
         Compare(i - 1, i);
 }
 
+bool TitleIndex::InOrder() {
+    for (int i = 1; i < int(rows_.size()); ++i)
+        if (Compare(i - 1, i) > 0)
+            return false;
+    return true;
+}
+
 int TitleIndex::Compare(int a, int b) {
     if (a == b)
         return 0;

@@ -21,6 +21,8 @@ public:
     // Compares every row with the one above that it was not yet compared with.
     void LearnOrder();
 
+    // Whether no title sorts before the one above it.
+    bool InOrder();
     // StrComp of the titles of rows a and b; remembered for neighbours.
     int Compare(int a, int b);
     // Whether rows a and b have the same title.
