@@ -1,6 +1,8 @@
 #include "document/TitleIndex.h"
 
 #include <QStringView>
+#include <unicode/unorm2.h>
+
 #include <algorithm>
 
 #include "document/WordStartSearch.h"
@@ -12,23 +14,41 @@ namespace {
 // and none is half of a surrogate pair.
 constexpr char16_t kPlainLimit = 0x300;
 
+// Of the characters from U+0300 on, those that no normalisation changes, alone
+// or beside others (punctuation, symbols, the letters of most scripts); never
+// half of a surrogate pair.
+const std::vector<bool>& Inert() {
+    static const std::vector<bool> inert = [] {
+        std::vector<bool> table(0x10000, false);
+        UErrorCode status = U_ZERO_ERROR;
+        const UNormalizer2* nfc = unorm2_getNFCInstance(&status);
+        for (char32_t c = kPlainLimit; U_SUCCESS(status) && c < 0x10000; ++c)
+            table[c] = !QChar::isSurrogate(c) && unorm2_isInert(nfc, UChar32(c));
+        return table;
+    }();
+    return inert;
+}
+
 // Read in blocks of 16 with no exit inside a block, so that the compiler does a
-// block at once.
+// block at once; a block with a character from U+0300 on is looked at closely.
 bool IsPlain(const QString& s) {
     const char16_t* u = reinterpret_cast<const char16_t*>(s.utf16());
     const qsizetype n = s.size();
+    const auto plain = [u](qsizetype from, qsizetype to) {
+        for (qsizetype i = from; i < to; ++i)
+            if (u[i] >= kPlainLimit && !Inert()[u[i]])
+                return false;
+        return true;
+    };
     qsizetype i = 0;
     for (; i + 16 <= n; i += 16) {
         unsigned beyond = 0;
         for (int k = 0; k < 16; ++k)
             beyond |= unsigned(u[i + k] >= kPlainLimit);
-        if (beyond)
+        if (beyond && !plain(i, i + 16))
             return false;
     }
-    for (; i < n; ++i)
-        if (u[i] >= kPlainLimit)
-            return false;
-    return true;
+    return plain(i, n);
 }
 
 quint64 NextSerial() {
@@ -48,7 +68,8 @@ TitleIndex::Row TitleIndex::Describe(const QString& title) {
     Row row;
     row.title = title;
     row.serial = NextSerial();
-    row.plain = IsPlain(title);
+    // Word starts are kept in 16 bits; a longer title is read whenever it is searched.
+    row.plain = title.size() <= 0xFFFF && IsPlain(title);
     if (!row.plain)
         return row;
     const char16_t* u = reinterpret_cast<const char16_t*>(title.utf16());
@@ -57,7 +78,7 @@ TitleIndex::Row TitleIndex::Describe(const QString& title) {
             row.moreWords = true;
             break;
         }
-        row.at[row.words] = int(at);
+        row.at[row.words] = quint16(at);
         for (int k = 0; k < kHeadLength && at + k < title.size(); ++k)
             row.heads[row.words][k] = u[at + k];
         ++row.words;
@@ -121,7 +142,7 @@ int TitleIndex::Compare(int a, int b) {
         const Row& above = rows_[std::size_t(std::min(a, b))];
         Row& below = rows_[std::size_t(std::max(a, b))];
         if (below.above != above.serial) {
-            below.order = StrComp(above.title, below.title);
+            below.order = qint8(StrComp(above.title, below.title));
             below.above = above.serial;
         }
         return a < b ? below.order : -below.order;

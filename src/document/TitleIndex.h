@@ -40,14 +40,14 @@ private:
         quint64 serial = 0;
         // StrComp(title above, title), learnt when the row above had the description numbered above.
         quint64 above = 0;
-        int order = 0;
-        // Every character below U+0300: no normalisation changes the title and none is half a pair.
+        qint8 order = 0;
+        // No normalisation changes the title, and no character is half a pair.
         bool plain = false;
         // Where the first words start (at most kHeads), their first characters, and whether more follow.
-        int words = 0;
-        int at[kHeads] = {};
-        char16_t heads[kHeads][kHeadLength] = {};
         bool moreWords = false;
+        quint8 words = 0;
+        quint16 at[kHeads] = {};
+        char16_t heads[kHeads][kHeadLength] = {};
     };
 
     static Row Describe(const QString& title);

@@ -23,7 +23,8 @@ public:
     const std::vector<char32_t>& Typed() const { return typed_; }
     // Whether the typed character and c are one letter (or the same character).
     bool SameLetter(char32_t typed, char16_t c) const;
-    // Whether the typed text starts at position at of a title of characters below U+0300.
+    // Whether the typed text starts at position at of a title that no
+    // normalisation changes, comparing from its character from on.
     bool FoundAt(const QString& title, qsizetype at, std::size_t from = 0) const;
     // The pattern itself, for a title of other characters.
     bool FoundByPattern(const QString& title);

@@ -137,8 +137,9 @@ TEST_F(MainWindowSearch, EveryKeyRestartsTheTimerWithoutSearching) {
 
 // Pieces of titles and typed texts that trip a search looking at titles in
 // place: letters with three cases (k, K and the Kelvin sign; s, S and the long
-// s; the micro sign and mu), accents composed and decomposed, blanks and tabs,
-// pattern characters, a lone surrogate, a character outside the BMP.
+// s; the micro sign and mu; omega and the ohm sign), accents composed and
+// decomposed, blanks and tabs, pattern characters, punctuation and letters
+// beyond Latin, a lone surrogate, a character outside the BMP.
 const QStringList kPieces{"a",
                           "B",
                           "k",
@@ -163,6 +164,11 @@ const QStringList kPieces{"a",
                           QString(QChar(0xD800)),
                           QString::fromUcs4(U"\U0001F600"),
                           QString::fromUtf8("\u01C5"),
+                          QString::fromUtf8("\u2019"),
+                          QString::fromUtf8("\u20AC"),
+                          QString::fromUtf8("\u03C9"),
+                          QString::fromUtf8("\u03A9"),
+                          QString::fromUtf8("\u2126"),
                           "ab",
                           "Ab cd"};
 
