@@ -13,10 +13,10 @@ void BM_OpenDocument(benchmark::State& state) {
     BenchApp::Ensure();
     const FolderItem& file = FullDocument::File(entries);
     double work = 0;
-    double frame = 0;
+    double paint = 0;
     bool ok = true;
     for (auto _ : state) {
-        WindowBench::Measure([&] { App::Instance()->Event_OpenDocument(file); }, &work, &frame);
+        WindowBench::Measure([&] { App::Instance()->Event_OpenDocument(file); }, &work, &paint);
         state.PauseTiming();
         auto* window = dynamic_cast<MainWindow*>(Window::Frontmost());
         ok = ok && window && window->entry == entries && window->Visible();
@@ -24,7 +24,7 @@ void BM_OpenDocument(benchmark::State& state) {
             WindowBench::Close(*window);
         state.ResumeTiming();
     }
-    WindowBench::Report(state, work, frame, ok);
+    WindowBench::Report(state, work, paint, ok);
     state.SetItemsProcessed(state.iterations() * entries);
 }
 

@@ -21,9 +21,10 @@ struct WindowAction {
 
 // Measures actions on windows holding a full document of each size: cold, the
 // first time in a window just opened (nothing built before it), and warm, again
-// and again in one window. Besides the time of the whole, each benchmark counts
-// the CPU time of the program's own work ("work", the input and its handlers)
-// and of the frame that follows ("frame": what was queued, the painting).
+// and again in one window. The time is that of the input and the frame that
+// follows it; of its CPU time, each benchmark counts apart the platform's
+// painting ("paint_ms", wherever it happens) and the rest, the program's own
+// work ("work_ms").
 class WindowBench {
 public:
     using MakeAction = std::function<WindowAction(int entries)>;
@@ -38,10 +39,11 @@ public:
     // Selects the row as the program does, leaving the focus where it is.
     static void Select(MainWindow& w, int row);
 
-    // Runs the input, then the frame, adding the CPU time of each to the totals (ms).
-    static void Measure(const std::function<void()>& input, double* work, double* frame);
+    // Runs the input, then the frame, adding their CPU time to the totals (ms):
+    // the painting to paint, the rest to work.
+    static void Measure(const std::function<void()>& input, double* work, double* paint);
     // Reports the totals per run; an error when something unexpected happened.
-    static void Report(benchmark::State& state, double work, double frame, bool ok);
+    static void Report(benchmark::State& state, double work, double paint, bool ok);
 
     // Runs a cold benchmark this many times at this size.
     static int ColdRuns(int entries);

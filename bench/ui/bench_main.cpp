@@ -1,4 +1,4 @@
-// Google Benchmark main for the window benchmarks: one QApplication on Qt's
+// Google Benchmark main for the window benchmarks: one application on Qt's
 // offscreen platform (unless another is asked for).
 //
 //   brimel_ui_bench --write_full_document=PATH [--entries=N]
@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "BenchApplication.h"
 #include "FullDocument.h"
 #include "app/AppStartup.h"
 #include "framework/ui/Window.h"
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
