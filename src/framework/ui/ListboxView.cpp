@@ -1,9 +1,33 @@
 #include "ListboxView.h"
 
+#include <QStyledItemDelegate>
 #include <algorithm>
+
+namespace {
+
+class HeadDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // The text is cut off where the row ends, so a head wider than the row
+        // gives the same picture.
+        constexpr qsizetype kHead = 64;
+        if (option->text.size() <= kHead)
+            return;
+        const QString head = option->text.left(kHead);
+        if (option->fontMetrics.horizontalAdvance(head) > option->rect.width())
+            option->text = head;
+    }
+};
+
+}  // namespace
 
 ListboxView::ListboxView(QWidget* parent) : QListView(parent) {
     setUniformItemSizes(true);
+    setItemDelegate(new HeadDelegate(this));
 }
 
 void ListboxView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {

@@ -6,6 +6,8 @@
 // row: where QListView lays out every row again after any change (and measures
 // each changed row), this view only repaints the changed rows on screen, so a
 // change costs the same in a list of a hundred thousand rows as in a short one.
+// A row paints only the head of a long text that already overflows it: the row
+// shows the same cut-off text, laid out from far fewer characters.
 class ListboxView : public QListView {
 public:
     explicit ListboxView(QWidget* parent);

@@ -225,6 +225,29 @@ TEST_F(ListboxRules, ATextChangeRepaintsOnlyTheChangedRowsOnScreen) {
     EXPECT_TRUE(recorder.painted.contains(rowRect(0)));
 }
 
+// A long text is painted from its head only; what the row shows is the same.
+TEST_F(ListboxRules, LongTextsLookAsTheyWouldWhole) {
+    const QString combining = QString(80, QChar(0x0301));
+    for (const QString& text : QStringList{QString(255, QChar(u'x')), QString(255, QChar(u'i')) + "end",
+                                           QString::fromUtf8("caf\u00E9 * tab\t").repeated(20), "short",
+                                           "a" + combining + "visible tail", QString(70, QChar(u' ')) + "after blanks"})
+        list->AddRow(text);
+    window->Show();
+    UiDriver::ProcessEvents();
+    QListView* view = list->View();
+    QListView plain;
+    plain.setUniformItemSizes(true);
+    plain.setHorizontalScrollBarPolicy(view->horizontalScrollBarPolicy());
+    plain.setVerticalScrollBarPolicy(view->verticalScrollBarPolicy());
+    plain.setFont(view->font());
+    plain.setModel(view->model());
+    plain.resize(view->size());
+    plain.show();
+    UiDriver::ProcessEvents();
+    ASSERT_EQ(plain.viewport()->size(), view->viewport()->size());
+    EXPECT_EQ(view->viewport()->grab().toImage(), plain.viewport()->grab().toImage());
+}
+
 TEST_F(ListboxRules, RemovingRowsWithTextChangesPendingKeepsTheModelConsistent) {
     list->SetCell(3, 0, "changed");
     list->RemoveRow(3);
