@@ -19,7 +19,10 @@ QVariant ListboxModel::data(const QModelIndex& index, int role) const {
 
 void ListboxModel::SetText(int row, const QString& text) {
     QString& cell = rows_[std::size_t(row)];
-    if (cell == text)
+    // The very text already shown changes nothing. Another one is taken as new
+    // without comparing the two: repainting a row for nothing costs less than
+    // reading every row's text when a whole list is rewritten.
+    if (cell.constData() == text.constData() && cell.size() == text.size())
         return;
     cell = text;
     dirtyFirst_ = dirtyFirst_ < 0 ? row : std::min(dirtyFirst_, row);
