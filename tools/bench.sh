@@ -25,7 +25,10 @@ if part core; then
 fi
 if part window; then
   echo "== window benchmarks (offscreen)"
-  QT_QPA_PLATFORM=offscreen "$bin/brimel_ui_bench" 2> >(grep -v 'This plugin does not support' >&2)
+  QT_QPA_PLATFORM=offscreen "$bin/brimel_ui_bench" 2> >(grep -v 'This plugin does not support' >&2) |
+    tee "$build/window-bench.txt"
+  echo "== the README's table"
+  awk -f tools/bench-table.awk "$build/window-bench.txt"
 fi
 part program || exit 0
 
