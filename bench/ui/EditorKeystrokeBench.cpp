@@ -1,60 +1,44 @@
-// A keystroke in each of the five field editors of a full document: the
-// Backspace that shortens a 255-character field and the letter that fills it
-// again, alternately, each followed by its frame.
+// A keystroke in each of the five field editors, the middle entry selected:
+// the Backspace that shortens its 255-character text.
 #include "FullDocument.h"
-#include "FullWindowFixture.h"
 #include "UserInput.h"
+#include "WindowBench.h"
 #include "framework/ui/TextArea.h"
 #include "framework/ui/TextField.h"
 
 namespace {
 
-void TypeIn(FullWindowFixture& f, benchmark::State& state, RectControl& editor, EntryColumn column) {
-    MainWindow& w = f.W();
-    const int row = FullWindowFixture::kMiddle;
-    const QString cell = FullDocument::Cell(row, int(column));
-    f.Select(row);
-    UserInput::Click(editor);
-    // To the end of the text: Ctrl+End reaches it in the notes, End in a field.
-    UserInput::PressKey(editor, Qt::Key_End, QString(), Qt::ControlModifier);
-    UserInput::PressKey(editor, Qt::Key_End);
-    UserInput::Frame();
-    bool erase = true;
-    for (auto _ : state) {
-        if (erase)
-            UserInput::PressKey(editor, Qt::Key_Backspace);
-        else
-            UserInput::Type(editor, cell.back());
-        erase = !erase;
-        UserInput::Frame();
-    }
-    if (!erase)
-        UserInput::Type(editor, cell.back());
-    UserInput::Frame();
-    if (w.myArray[std::size_t(row)][std::size_t(column)] != cell)
-        state.SkipWithError("the keystrokes were not stored");
-    f.Check(state);
+WindowBench::MakeAction Backspace(RectControl& (*editor)(MainWindow&), EntryColumn column) {
+    return [=](int entries) {
+        const int row = entries / 2;
+        const QString cell = FullDocument::Cell(row, int(column), entries);
+        WindowAction a;
+        a.prepare = [=](MainWindow& w) {
+            WindowBench::Select(w, row);
+            UserInput::Click(editor(w));
+            // To the end of the text: Ctrl+End reaches it in the notes, End in a field.
+            UserInput::PressKey(editor(w), Qt::Key_End, QString(), Qt::ControlModifier);
+            UserInput::PressKey(editor(w), Qt::Key_End);
+        };
+        a.act = [=](MainWindow& w) { UserInput::PressKey(editor(w), Qt::Key_Backspace); };
+        a.check = [=](MainWindow& w) { return w.myArray[std::size_t(row)][std::size_t(column)] == cell.chopped(1); };
+        a.undo = [=](MainWindow& w) { UserInput::Type(editor(w), cell.back()); };
+        return a;
+    };
 }
+
+const bool registered = [] {
+    WindowBench::Register("KeystrokeTitle",
+                          Backspace([](MainWindow& w) -> RectControl& { return w.EditField1(); }, EntryColumn::Title));
+    WindowBench::Register("KeystrokeURL",
+                          Backspace([](MainWindow& w) -> RectControl& { return w.EditField2(); }, EntryColumn::URL));
+    WindowBench::Register("KeystrokeUser",
+                          Backspace([](MainWindow& w) -> RectControl& { return w.EditField3(); }, EntryColumn::User));
+    WindowBench::Register("KeystrokePassword", Backspace([](MainWindow& w) -> RectControl& { return w.EditField4(); },
+                                                         EntryColumn::Password));
+    WindowBench::Register("KeystrokeNotes",
+                          Backspace([](MainWindow& w) -> RectControl& { return w.EditField5(); }, EntryColumn::Notes));
+    return true;
+}();
 
 }  // namespace
-
-BENCHMARK_DEFINE_F(FullWindowFixture, KeystrokeTitle)(benchmark::State& state) {
-    TypeIn(*this, state, W().EditField1(), EntryColumn::Title);
-}
-BENCHMARK_DEFINE_F(FullWindowFixture, KeystrokeURL)(benchmark::State& state) {
-    TypeIn(*this, state, W().EditField2(), EntryColumn::URL);
-}
-BENCHMARK_DEFINE_F(FullWindowFixture, KeystrokeUser)(benchmark::State& state) {
-    TypeIn(*this, state, W().EditField3(), EntryColumn::User);
-}
-BENCHMARK_DEFINE_F(FullWindowFixture, KeystrokePassword)(benchmark::State& state) {
-    TypeIn(*this, state, W().EditField4(), EntryColumn::Password);
-}
-BENCHMARK_DEFINE_F(FullWindowFixture, KeystrokeNotes)(benchmark::State& state) {
-    TypeIn(*this, state, W().EditField5(), EntryColumn::Notes);
-}
-BENCHMARK_REGISTER_F(FullWindowFixture, KeystrokeTitle)->Unit(benchmark::kMillisecond);
-BENCHMARK_REGISTER_F(FullWindowFixture, KeystrokeURL)->Unit(benchmark::kMillisecond);
-BENCHMARK_REGISTER_F(FullWindowFixture, KeystrokeUser)->Unit(benchmark::kMillisecond);
-BENCHMARK_REGISTER_F(FullWindowFixture, KeystrokePassword)->Unit(benchmark::kMillisecond);
-BENCHMARK_REGISTER_F(FullWindowFixture, KeystrokeNotes)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 #include "FullDocument.h"
 
 #include <QTemporaryDir>
+#include <map>
 
 #include "cipher/RC4.h"
 #include "document/format/DocumentWriter.h"
@@ -11,22 +12,21 @@ const char16_t* const kColumnWords[] = {u"Title", u"Address", u"User", u"Secret"
 
 }  // namespace
 
-QString FullDocument::Cell(int row, int column) {
-    QString cell = QStringLiteral("%1 %2 ").arg(row, 5, 10, QChar(u'0')).arg(QString::fromUtf16(kColumnWords[column]));
+QString FullDocument::Cell(int row, int column, int entries) {
+    const bool lastTitle = column == 0 && row == entries - 1;
+    const QString word = QString::fromUtf16(lastTitle ? u"Last" : kColumnWords[column]);
+    QString cell = QStringLiteral("%1 %2 ").arg(row, 5, 10, QChar(u'0')).arg(word);
     while (cell.size() < kFieldLength)
         cell += QStringLiteral("abc\u00E9XYZ*\t-");
     cell.truncate(kFieldLength - 1);
     return cell + QLatin1Char('z');
 }
 
-const std::vector<EntryRow>& FullDocument::Rows() {
-    static const std::vector<EntryRow> rows = [] {
-        std::vector<EntryRow> r(kEntries);
-        for (int row = 0; row < kEntries; ++row)
-            for (int col = 0; col < kEntryColumnCount; ++col)
-                r[std::size_t(row)][std::size_t(col)] = Cell(row, col);
-        return r;
-    }();
+std::vector<EntryRow> FullDocument::Rows(int entries) {
+    std::vector<EntryRow> rows(static_cast<std::size_t>(entries));
+    for (int row = 0; row < entries; ++row)
+        for (int col = 0; col < kEntryColumnCount; ++col)
+            rows[std::size_t(row)][std::size_t(col)] = Cell(row, col, entries);
     return rows;
 }
 
@@ -35,19 +35,21 @@ const QString& FullDocument::Password() {
     return password;
 }
 
-bool FullDocument::WriteTo(const QString& path) {
+bool FullDocument::WriteTo(const QString& path, int entries) {
     RC4 cipher;
     const WindowPlacement placement{40, 60, 639, 376};
-    return DocumentWriter::WriteFile(FolderItem(path), cipher, Password(), Rows(), -1, placement).ok();
+    return DocumentWriter::WriteFile(FolderItem(path), cipher, Password(), Rows(entries), -1, placement).ok();
 }
 
-const FolderItem& FullDocument::File() {
+const FolderItem& FullDocument::File(int entries) {
     static QTemporaryDir folder;
-    static const FolderItem file = [] {
-        const QString path = folder.filePath(QStringLiteral("Full.brimel"));
-        if (!WriteTo(path))
-            qFatal("the full document could not be written to %s", qPrintable(path));
-        return FolderItem(path);
-    }();
-    return file;
+    static std::map<int, FolderItem> files;
+    auto it = files.find(entries);
+    if (it == files.end()) {
+        const QString path = folder.filePath(QStringLiteral("Full%1.brimel").arg(entries));
+        if (!WriteTo(path, entries))
+            qFatal("the document could not be written to %s", qPrintable(path));
+        it = files.emplace(entries, FolderItem(path)).first;
+    }
+    return it->second;
 }

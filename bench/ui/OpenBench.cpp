@@ -1,36 +1,40 @@
-// Opening a full document: from the password typed in its dialog to the
-// filled window shown and painted.
-#include <benchmark/benchmark.h>
-
-#include <QCoreApplication>
-
+// Opening a document: from the password typed in its dialog to the filled
+// window shown and painted.
 #include "BenchApp.h"
 #include "FullDocument.h"
 #include "UserInput.h"
+#include "WindowBench.h"
 #include "app/App.h"
-#include "document/MainWindow.h"
 
 namespace {
 
-void BM_OpenFullDocument(benchmark::State& state) {
+void BM_OpenDocument(benchmark::State& state) {
+    const int entries = int(state.range(0));
     BenchApp::Ensure();
-    const FolderItem& file = FullDocument::File();
-    App& app = *App::Instance();
+    const FolderItem& file = FullDocument::File(entries);
+    double work = 0;
+    double paint = 0;
+    bool ok = true;
     for (auto _ : state) {
-        app.Event_OpenDocument(file);
-        UserInput::Frame();
+        WindowBench::Measure([&] { App::Instance()->Event_OpenDocument(file); }, &work, &paint);
         state.PauseTiming();
         auto* window = dynamic_cast<MainWindow*>(Window::Frontmost());
-        if (!window || window->entry != FullDocument::kEntries || !window->Visible()) {
-            state.SkipWithError("the document did not open whole");
-            break;
-        }
-        window->Close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ok = ok && window && window->entry == entries && window->Visible();
+        if (window)
+            WindowBench::Close(*window);
         state.ResumeTiming();
     }
-    state.SetItemsProcessed(state.iterations() * FullDocument::kEntries);
+    WindowBench::Report(state, work, paint, ok);
+    state.SetItemsProcessed(state.iterations() * entries);
 }
-BENCHMARK(BM_OpenFullDocument)->Unit(benchmark::kMillisecond);
+
+const bool registered = [] {
+    for (int entries : FullDocument::kSizes)
+        benchmark::RegisterBenchmark("OpenDocument", BM_OpenDocument)
+            ->Arg(entries)
+            ->Iterations(WindowBench::ColdRuns(entries))
+            ->Unit(benchmark::kMillisecond);
+    return true;
+}();
 
 }  // namespace

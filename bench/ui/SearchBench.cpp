@@ -1,45 +1,34 @@
-// A search keystroke in a full document, the middle entry selected: a hit on
-// the first entry ("0"), on the last one only ("1"), and on none ("q").
-#include "FullWindowFixture.h"
+// A search keystroke, the middle entry selected: a hit on the first entry
+// ("0"), on the last one only ("l"), and on none ("q").
 #include "UserInput.h"
+#include "WindowBench.h"
 #include "framework/ui/Listbox.h"
 #include "framework/ui/TextField.h"
-#include "framework/ui/Timer.h"
 
 namespace {
 
-void SearchKeystroke(FullWindowFixture& f, benchmark::State& state, QChar key, int expectedRow) {
-    MainWindow& w = f.W();
-    UserInput::Click(w.EditField6());
-    f.Select(FullWindowFixture::kMiddle);
-    int hit = -1;
-    for (auto _ : state) {
-        UserInput::Type(w.EditField6(), key);
-        UserInput::Frame();
-        state.PauseTiming();
-        hit = w.ListBox1().ListIndex();
+WindowBench::MakeAction SearchKeystroke(QChar key, bool hitsLast, bool hits) {
+    return [=](int entries) {
+        const int middle = entries / 2;
+        const int expected = !hits ? middle : hitsLast ? entries - 1 : 0;
+        WindowAction a;
+        a.prepare = [=](MainWindow& w) {
+            UserInput::Click(w.EditField6());
+            WindowBench::Select(w, middle);
+        };
+        a.act = [=](MainWindow& w) { UserInput::Type(w.EditField6(), key); };
+        a.check = [=](MainWindow& w) { return w.ListBox1().ListIndex() == expected; };
         // The search buffer empties as its timer empties it.
-        w.Timer1_Action(w.Timer1());
-        f.Select(FullWindowFixture::kMiddle);
-        UserInput::Frame();
-        state.ResumeTiming();
-    }
-    if (hit != expectedRow)
-        state.SkipWithError("the search selected another entry");
-    f.Check(state);
+        a.undo = [](MainWindow& w) { w.Timer1_Action(w.Timer1()); };
+        return a;
+    };
 }
+
+const bool registered = [] {
+    WindowBench::Register("SearchHitAtTop", SearchKeystroke(u'0', false, true));
+    WindowBench::Register("SearchHitAtEnd", SearchKeystroke(u'l', true, true));
+    WindowBench::Register("SearchNoHit", SearchKeystroke(u'q', false, false));
+    return true;
+}();
 
 }  // namespace
-
-BENCHMARK_DEFINE_F(FullWindowFixture, SearchHitAtTop)(benchmark::State& state) {
-    SearchKeystroke(*this, state, u'0', 0);
-}
-BENCHMARK_DEFINE_F(FullWindowFixture, SearchHitAtEnd)(benchmark::State& state) {
-    SearchKeystroke(*this, state, u'1', kLast);
-}
-BENCHMARK_DEFINE_F(FullWindowFixture, SearchNoHit)(benchmark::State& state) {
-    SearchKeystroke(*this, state, u'q', kMiddle);
-}
-BENCHMARK_REGISTER_F(FullWindowFixture, SearchHitAtTop)->Unit(benchmark::kMillisecond);
-BENCHMARK_REGISTER_F(FullWindowFixture, SearchHitAtEnd)->Unit(benchmark::kMillisecond);
-BENCHMARK_REGISTER_F(FullWindowFixture, SearchNoHit)->Unit(benchmark::kMillisecond);

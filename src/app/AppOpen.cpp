@@ -114,18 +114,15 @@ void App::ApplyGeometry(MainWindow& w, const DocumentReadResult& read) {
 
 void App::FillEntries(MainWindow& w, DocumentReadResult& read) {
     const int n = static_cast<int>(read.rows.size());
-    // Every entry of the file is kept: the table grows past its usual size
-    // rather than drop the entries a later save would then lose for good.
-    if (w.myArray.size() < read.rows.size()) {
-        w.myArray.resize(read.rows.size());
-    }
-    std::move(read.rows.begin(), read.rows.end(), w.myArray.begin());
-    Listbox& list = w.ListBox1();
-    for (int i = 0; i < n; ++i) {
-        list.AddRow(QString());
-    }
+    // The window's table becomes the rows read, with its usual size at least.
+    // Every entry of the file is kept: the table grows past that size rather
+    // than drop the entries a later save would then lose for good.
+    read.rows.resize(std::max(read.rows.size(), w.myArray.size()));
+    w.myArray = std::move(read.rows);
+    w.ListBox1().AddRows(n, QString());
     w.entry = n;
     w.UpdateListBox();
+    w.LearnTitles();
 }
 
 void App::ShowOpened(MainWindow& w) {

@@ -41,22 +41,30 @@ void RC4::init(const QByteArray& key) {
 
 QByteArray RC4::blockcrypt(const QByteArray& s) {
     const int n = static_cast<int>(std::min<qsizetype>(s.size(), kBlockSize));
-    auto* buf = reinterpret_cast<unsigned char*>(bitbucket.data());
-    auto* S = reinterpret_cast<unsigned char*>(state.data());
-    buf[0] = static_cast<unsigned char>(n);
+    auto* buf = reinterpret_cast<quint8*>(bitbucket.data());
+    buf[0] = static_cast<quint8>(n);
     std::copy_n(s.constData(), n, reinterpret_cast<char*>(buf + 1));
-
-    int xi = x;
-    int yi = y;
-    for (int p = 1; p <= n; ++p) {
-        xi = (xi + 1) & 0xFF;
-        yi = (S[xi] + yi) & 0xFF;
-        std::swap(S[xi], S[yi]);
-        buf[p] ^= S[(S[xi] + S[yi]) & 0xFF];
-    }
-    x = xi;
-    y = yi;
+    Keystream(buf + 1, n);
     return QByteArray(reinterpret_cast<const char*>(buf + 1), buf[0]);
+}
+
+void RC4::Keystream(quint8* data, qsizetype n) {
+    auto* S = reinterpret_cast<quint8*>(state.data());
+    // Each state byte read once into a register, indices in full registers:
+    // the generator's step in its plainest form, which compilers make fastest.
+    unsigned xi = static_cast<unsigned>(x);
+    unsigned yi = static_cast<unsigned>(y);
+    for (qsizetype p = 0; p < n; ++p) {
+        xi = (xi + 1) & 0xFF;
+        const unsigned sx = S[xi];
+        yi = (yi + sx) & 0xFF;
+        const unsigned sy = S[yi];
+        S[xi] = static_cast<quint8>(sy);
+        S[yi] = static_cast<quint8>(sx);
+        data[p] ^= S[(sx + sy) & 0xFF];
+    }
+    x = static_cast<qint32>(xi);
+    y = static_cast<qint32>(yi);
 }
 
 QByteArray RC4::crypt(const QByteArray& s) {
@@ -70,4 +78,10 @@ QByteArray RC4::crypt(const QByteArray& s) {
         result.append(
             blockcrypt(QByteArray::fromRawData(s.constData() + start, std::min<qsizetype>(kBlockSize, n - start))));
     return result;
+}
+
+QByteArray RC4::crypt(QByteArray&& s) {
+    // The chunks of 255 bytes do not show in the output, so the text is taken whole.
+    Keystream(reinterpret_cast<quint8*>(s.data()), s.size());
+    return std::move(s);
 }

@@ -21,11 +21,17 @@ public:
     // Returns s with each byte XORed with the next keystream byte. The empty text
     // returns empty and leaves the keystream where it is.
     virtual QByteArray crypt(const QByteArray& s);
+    // The same for a text the caller gives up, enciphered where it lies: a
+    // record read from a file costs no copy.
+    QByteArray crypt(QByteArray&& s);
 
     // crypt for one block of at most 255 bytes; a longer s is cut to its first 255.
     virtual QByteArray blockcrypt(const QByteArray& s);
 
 protected:
+    // XORs the n bytes at data with the next keystream bytes.
+    void Keystream(quint8* data, qsizetype n);
+
     qint32 x = 0;
     qint32 y = 0;
     QByteArray bitbucket;  // byte 0: block length n, bytes 1..n: the block, enciphered in place

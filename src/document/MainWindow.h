@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <memory>
 #include <vector>
 
 #include "cipher/RC4.h"
+#include "document/TitleIndex.h"
 #include "document/format/DocumentWriteResult.h"
 #include "document/format/EntryColumn.h"
 #include "document/format/EntryRow.h"
@@ -122,6 +122,9 @@ public:
     void UpdateListBox();
     void DeleteInArray();
     void SortEntries();
+    // Learns what sorting and searching need to know of the titles, so that the
+    // first sort and search after opening a document are as quick as later ones.
+    void LearnTitles();
 
     // The unsaved-changes mark of w.
     void SetWindowModified(Window& w, bool flag);
@@ -171,7 +174,5 @@ private:
     void SetEditorsReadOnly(bool readOnly);
     void ShowLock(bool locked);
 
-    // Sort keys of the titles at the last sort, so that sorting again computes
-    // keys for new titles only.
-    QHash<QString, QByteArray> sortKeys_;
+    TitleIndex titles_;
 };

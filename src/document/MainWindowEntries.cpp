@@ -1,6 +1,5 @@
 #include "document/MainWindow.h"
 #include "document/MainWindowSortOrder.h"
-#include "framework/core/StrComp.h"
 #include "framework/core/Strings.h"
 #include "framework/ui/Listbox.h"
 #include "framework/ui/TextArea.h"
@@ -52,39 +51,52 @@ void MainWindow::DeleteInArray() {
     SetWindowModified(*this, true);
 }
 
+void MainWindow::LearnTitles() {
+    titles_.Sync(myArray, std::min<int>(entry, int(myArray.size())));
+    titles_.LearnOrder();
+}
+
 void MainWindow::SortEntries() {
     Listbox& list = ListBox1();
     const int n = std::min<int>(entry, int(myArray.size()));
-    std::vector<QByteArray> keys;
-    keys.reserve(std::size_t(n));
-    QHash<QString, QByteArray> known;
-    known.reserve(n);
-    for (int i = 0; i < n; ++i) {
-        const QString& title = myArray[std::size_t(i)][0];
-        auto it = sortKeys_.constFind(title);
-        keys.push_back(it != sortKeys_.constEnd() ? it.value() : StrCompSortKey(title));
-        known.insert(title, keys.back());
-    }
-    sortKeys_.swap(known);
+    titles_.Sync(myArray, n);
     // A table in order gives the sort no swap to make, so nothing would change.
-    if (MainWindowSortOrder::IsInOrder(keys))
+    if (titles_.InOrder())
         return;
+    const std::vector<int> order = MainWindowSortOrder::Compute(
+        n, [this](int a, int b) { return titles_.Compare(a, b) < 0; },
+        [this](int a, int b) { return titles_.SameTitle(a, b); });
+    // The rows from the first to the last that move (some do: the table is not in order).
+    int first = 0;
+    while (order[std::size_t(first)] == first)
+        ++first;
+    int last = n - 1;
+    while (order[std::size_t(last)] == last)
+        --last;
 
     const int selectedBefore = list.ListIndex();
     list.SetSelected(selectedBefore, false);
 
-    const std::vector<int> order = MainWindowSortOrder::Compute(keys);
-    // Each row moves once, to where the exchange sort takes it; the selected
-    // entry is followed to its new place.
-    int sel = -1;
-    std::vector<EntryRow> sorted(static_cast<std::size_t>(n));
-    for (int pos = 0; pos < n; ++pos) {
-        const int from = order[std::size_t(pos)];
-        std::swap(sorted[std::size_t(pos)], myArray[std::size_t(from)]);
-        if (from == selectedBefore)
+    // Each row moves once, along the cycles of the order, to where the exchange
+    // sort takes it; the selected entry is followed to its new place.
+    int sel = selectedBefore;
+    std::vector<char> placed(std::size_t(n), 0);
+    for (int start = first; start <= last; ++start) {
+        if (placed[std::size_t(start)])
+            continue;
+        EntryRow held = std::move(myArray[std::size_t(start)]);
+        int pos = start;
+        for (int from = order[std::size_t(pos)]; from != start; pos = from, from = order[std::size_t(pos)]) {
+            myArray[std::size_t(pos)] = std::move(myArray[std::size_t(from)]);
+            placed[std::size_t(pos)] = 1;
+            if (from == selectedBefore)
+                sel = pos;
+        }
+        myArray[std::size_t(pos)] = std::move(held);
+        placed[std::size_t(pos)] = 1;
+        if (start == selectedBefore)
             sel = pos;
     }
-    std::swap_ranges(sorted.begin(), sorted.end(), myArray.begin());
     UpdateListBox();
     list.SetListIndex(sel);
     list.SetSelected(list.ListIndex(), true);

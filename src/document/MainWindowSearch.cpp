@@ -1,4 +1,5 @@
 #include "document/MainWindow.h"
+#include "document/WordStartSearch.h"
 #include "framework/core/RegEx.h"
 #include "framework/core/Strings.h"
 #include "framework/ui/Listbox.h"
@@ -42,13 +43,11 @@ void MainWindow::ShowSearchResult() {
         if (list.Selected(row))
             list.SetSelected(row, false);
     re.SearchPattern = QStringLiteral(" ") + EscapeSpecialCharacters(buffer.Text());
-    const QString blank = QStringLiteral(" ");
-    QString target;
-    for (int i = 0; i < entry; ++i) {
-        // The title in its stored form: the text MacRoman would give back.
-        target = blank;
-        target += CellText(i, EntryColumn::Title).normalized(QString::NormalizationForm_C);
-        if (re.Search(target) && buffer.Text() != QString()) {
+    WordStartSearch search(re, buffer.Text(), [this](const QString& s) { return EscapeSpecialCharacters(s); });
+    const int n = std::min<int>(entry, int(myArray.size()));
+    titles_.Sync(myArray, n);
+    for (int i = 0; i < n; ++i) {
+        if (titles_.Found(i, search) && buffer.Text() != QString()) {
             list.SetSelected(i, true);
             list.SetListIndex(i);
             return;

@@ -129,6 +129,23 @@ TEST(RC4, ChunkingDoesNotShowInOutput) {
     }
 }
 
+// A text handed over (a record just read) is enciphered where it lies; the
+// keystream is the same one, and a text still shared elsewhere stays as it was.
+TEST(RC4, TextsHandedOverAndKeptShareOneKeystream) {
+    const QByteArray key = "records";
+    QByteArray all;
+    QByteArray expectedInput;
+    RC4 rc4(key);
+    for (int n : {0, 1, 255, 256, 5001, 4000, 17}) {
+        const QByteArray text = patterned(n);
+        expectedInput += text;
+        QByteArray shared = text;
+        all += n % 2 ? rc4.crypt(std::move(shared)) : rc4.crypt(text);
+        EXPECT_EQ(text, patterned(n));
+    }
+    EXPECT_EQ(all, referenceRc4(key, expectedInput));
+}
+
 TEST(RC4, BlockcryptAgreesWithCryptForOneBlock) {
     const QByteArray key = "k";
     const QByteArray text = patterned(255);

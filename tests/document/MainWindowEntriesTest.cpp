@@ -1,5 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include <random>
+
+#include "framework/core/StrComp.h"
+
 namespace {
 
 TEST_F(MainWindowTest, WriteInArrayKeepsAtMost255Characters) {
@@ -130,6 +134,49 @@ INSTANTIATE_TEST_SUITE_P(
                     SortCase{
                         "CaseAfterLetters", {"banana", "Apple", "apple"}, 0, {"apple#3", "Apple#2", "banana#1"}, 2}),
     [](const testing::TestParamInfo<SortCase>& info) { return std::string(info.param.name); });
+
+// What a sort learns of the titles must not outlive them: after entries are
+// renamed, added or deleted, sorting again gives the exchange sort's order.
+TEST_F(MainWindowTest, SortingAgainAfterEditsKeepsTheExchangeSortsOrder) {
+    const QStringList names{"a", "A", "b", "B", "c", QString::fromUtf8("\u00E9"), QString::fromUtf8("e\u0301"), ""};
+    std::mt19937 random(5);
+    std::vector<EntryRow> rows;
+    for (int i = 0; i < 60; ++i)
+        rows.push_back(EntryRow{names[int(random() % unsigned(names.size()))], "#" + QString::number(i), "", "", ""});
+    MainWindow& w = Open(rows);
+    w.LearnTitles();
+    int added = 0;
+    for (int round = 0; round < 80; ++round) {
+        for (int edits = int(random() % 4); edits > 0; --edits) {
+            const int row = int(random() % unsigned(w.entry));
+            switch (random() % 4) {
+                case 0:
+                    w.ListBox1().SetListIndex(row);
+                    w.DeleteInArray();
+                    break;
+                case 1:
+                    w.ListBox1().AddRow(QString());
+                    w.WriteInArray(w.entry, 1, "+" + QString::number(++added));
+                    w.WriteInArray(w.entry, 0, names[int(random() % unsigned(names.size()))]);
+                    ++w.entry;
+                    break;
+                default:
+                    w.WriteInArray(row, 0, names[int(random() % unsigned(names.size()))]);
+            }
+        }
+        w.UpdateListBox();  // as the title field's edits do
+        // The exchange sort itself, on the table as it stands.
+        std::vector<EntryRow> expected(w.myArray.begin(), w.myArray.begin() + w.entry);
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            for (std::size_t j = i + 1; j < expected.size(); ++j)
+                if (TextLess(expected[j][0], expected[i][0]))
+                    std::swap(expected[i], expected[j]);
+        w.ListBox1().SetListIndex(0);
+        w.SortEntries();
+        ASSERT_EQ(std::vector<EntryRow>(w.myArray.begin(), w.myArray.begin() + w.entry), expected) << "round " << round;
+        ASSERT_EQ(ListTexts(w), Titles(w));
+    }
+}
 
 TEST_F(MainWindowTest, SortWithoutSelectionLeavesNone) {
     MainWindow& w = OpenTitles({"b", "a"});

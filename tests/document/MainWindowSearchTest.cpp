@@ -1,11 +1,13 @@
 #include "MainWindowFixture.h"
 
+#include "framework/core/RegEx.h"
 #include "framework/ui/Timer.h"
 
 #include <QApplication>
 #include <QListView>
 #include <QThread>
 #include <QTimer>
+#include <random>
 
 namespace {
 
@@ -77,6 +79,19 @@ TEST_F(MainWindowSearch, TabAndShiftTabLeaveTheSearchFieldForTheEditors) {
     EXPECT_EQ(Selected(w), 1);
     EXPECT_EQ(w.EditField1().Text(), "q") << "Tab selected the title's text, the letter replaced it";
     EXPECT_EQ(w.EditField6().Text(), "");
+}
+
+TEST_F(MainWindowSearch, FindsEveryWordOfALongTitle) {
+    MainWindow& w = OpenForSearch({"first", "one two three four five six seven", "Sixty", "x"});
+    w.ListBox1().SetListIndex(3);
+    w.EditField6().SetText("sev");
+    EXPECT_EQ(Selected(w), 1);
+    Pause(w);
+    w.EditField6().SetText("six");
+    EXPECT_EQ(Selected(w), 1);
+    Pause(w);
+    w.EditField6().SetText("sixt");
+    EXPECT_EQ(Selected(w), 2);
 }
 
 TEST_F(MainWindowSearch, PauseStartsANewSearch) {
@@ -159,6 +174,95 @@ TEST_F(MainWindowSearch, EveryKeyRestartsTheTimerWithoutSearching) {
         EXPECT_EQ(w.EditField6().Text(), "ba");
         EXPECT_EQ(Selected(w), 1);
         EXPECT_EQ(w.ListBox1().SelCount(), 1);
+    }
+}
+
+// Pieces of titles and typed texts that trip a search looking at titles in
+// place: letters with three cases (k, K and the Kelvin sign; s, S and the long
+// s; the micro sign and mu; omega and the ohm sign), accents composed and
+// decomposed, blanks and tabs, pattern characters, punctuation and letters
+// beyond Latin, a lone surrogate, a character outside the BMP.
+const QStringList kPieces{"a",
+                          "B",
+                          "k",
+                          "K",
+                          QString::fromUtf8("\u212A"),
+                          "s",
+                          QString::fromUtf8("\u017F"),
+                          QString::fromUtf8("\u00E9"),
+                          QString::fromUtf8("e\u0301"),
+                          QString::fromUtf8("\u00C9"),
+                          " ",
+                          "  ",
+                          "\t",
+                          ".",
+                          "(",
+                          QString::fromUtf8("\u00B5"),
+                          QString::fromUtf8("\u03BC"),
+                          QString::fromUtf8("\u00DF"),
+                          QString::fromUtf8("\u0130"),
+                          "i",
+                          QString::fromUtf8("\u0131"),
+                          QString(QChar(0xD800)),
+                          QString::fromUcs4(U"\U0001F600"),
+                          QString::fromUtf8("\u01C5"),
+                          QString::fromUtf8("\u2019"),
+                          QString::fromUtf8("\u20AC"),
+                          QString::fromUtf8("\u03C9"),
+                          QString::fromUtf8("\u03A9"),
+                          QString::fromUtf8("\u2126"),
+                          "ab",
+                          "Ab cd"};
+
+QString RandomText(std::mt19937& random, int most) {
+    QString text;
+    for (int n = 1 + int(random() % unsigned(most)); n > 0; --n)
+        text += kPieces[int(random() % unsigned(kPieces.size()))];
+    return text;
+}
+
+// The first entry the search pattern finds in " " and the title's stored form,
+// or the one selected before when none.
+int FirstHit(MainWindow& w, const QString& typed, int before) {
+    RegEx re;
+    re.Options.CaseSensitive = false;
+    re.SearchPattern = " " + w.EscapeSpecialCharacters(typed);
+    for (int i = 0; i < w.entry; ++i)
+        if (re.Search(" " + w.myArray[std::size_t(i)][0].normalized(QString::NormalizationForm_C)))
+            return i;
+    return before;
+}
+
+// Whatever the titles hold, and however they were edited, moved or removed
+// since the last search, the search selects the entry the pattern finds first.
+TEST_F(MainWindowSearch, SelectsTheFirstEntryThePatternFinds) {
+    std::mt19937 random(16);
+    QStringList titles;
+    for (int i = 0; i < 150; ++i)
+        titles << RandomText(random, 6);
+    MainWindow& w = OpenForSearch(titles);
+    w.LearnTitles();
+    for (int trial = 0; trial < 600; ++trial) {
+        switch (random() % 8) {
+            case 0:
+                w.WriteInArray(int(random() % unsigned(w.entry)), 0, RandomText(random, 6));
+                break;
+            case 1:
+                w.ListBox1().SetListIndex(int(random() % unsigned(w.entry)));
+                w.DeleteInArray();
+                break;
+            case 2:
+                w.SortEntries();
+                break;
+            default:
+                break;
+        }
+        const QString typed = RandomText(random, 3);
+        const int before = int(random() % unsigned(w.entry));
+        Pause(w);
+        w.ListBox1().SetListIndex(before);
+        w.EditField6().SetText(typed);
+        ASSERT_EQ(Selected(w), FirstHit(w, typed, before)) << "trial " << trial;
     }
 }
 

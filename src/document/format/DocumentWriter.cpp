@@ -91,7 +91,7 @@ DocumentWriteResult DocumentWriter::EncodeCells(const std::vector<EntryRow>& row
     return {};
 }
 
-bool DocumentWriter::WriteRecords(BinaryStream& stream, RC4& cipher, const std::vector<QByteArray>& cells,
+bool DocumentWriter::WriteRecords(BinaryStream& stream, RC4& cipher, std::vector<QByteArray>& cells,
                                   const WindowPlacement& placement) {
     for (size_t i = 0; i < cells.size(); ++i) {
         if (i == 0) {
@@ -102,14 +102,15 @@ bool DocumentWriter::WriteRecords(BinaryStream& stream, RC4& cipher, const std::
             if (!WriteRecord(stream, cipher, geometry))
                 return false;
         }
-        if (!WriteRecord(stream, cipher, cells[i]))
+        if (!WriteRecord(stream, cipher, std::move(cells[i])))
             return false;
     }
     return true;
 }
 
-bool DocumentWriter::WriteRecord(BinaryStream& stream, RC4& cipher, const QByteArray& text) {
-    return stream.WritePString(cipher.crypt(text));
+bool DocumentWriter::WriteRecord(BinaryStream& stream, RC4& cipher, QByteArray text) {
+    // Enciphered where it lies: the text is this record's alone.
+    return stream.WritePString(cipher.crypt(std::move(text)));
 }
 
 DocumentWriteResult DocumentWriter::Finish(BinaryStream& stream, bool written) {

@@ -46,8 +46,9 @@ private:
                                      const WindowPlacement& placement);
     static DocumentWriteResult EncodeCells(const std::vector<EntryRow>& rows, int entryCount,
                                            std::vector<QByteArray>* cells);
-    static bool WriteRecords(BinaryStream& stream, RC4& cipher, const std::vector<QByteArray>& cells,
+    // Enciphers the cells where they lie.
+    static bool WriteRecords(BinaryStream& stream, RC4& cipher, std::vector<QByteArray>& cells,
                              const WindowPlacement& placement);
-    static bool WriteRecord(BinaryStream& stream, RC4& cipher, const QByteArray& text);
+    static bool WriteRecord(BinaryStream& stream, RC4& cipher, QByteArray text);
     static DocumentWriteResult Finish(BinaryStream& stream, bool written);
 };

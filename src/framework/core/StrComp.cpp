@@ -69,31 +69,3 @@ int StrComp(const QString& a, const QString& b) {
     }
     return CompareCodePoints(a, b);
 }
-
-QByteArray StrCompSortKey(const QString& s) {
-    QByteArray key;
-    if (UCollator* c = Collator()) {
-        // The collation key ends in its one 0x00 byte, so two keys that differ
-        // there decide the order before the tie-break part is reached.
-        key.resize(s.size() * 4 + 16);
-        int32_t n = ucol_getSortKey(c, Units(s), int32_t(s.size()), reinterpret_cast<uint8_t*>(key.data()),
-                                    int32_t(key.size()));
-        if (n > key.size()) {
-            key.resize(n);
-            n = ucol_getSortKey(c, Units(s), int32_t(s.size()), reinterpret_cast<uint8_t*>(key.data()),
-                                int32_t(key.size()));
-        }
-        key.resize(n);
-    }
-    // Tie-break: the code points as UTF-32BE, whose byte order is code point
-    // order and in which a shorter prefix sorts first.
-    key.reserve(key.size() + s.size() * 4);
-    for (qsizetype i = 0; i < s.size();) {
-        const char32_t cp = NextCodePoint(s, i);
-        key.append(char((cp >> 24) & 0xFF));
-        key.append(char((cp >> 16) & 0xFF));
-        key.append(char((cp >> 8) & 0xFF));
-        key.append(char(cp & 0xFF));
-    }
-    return key;
-}

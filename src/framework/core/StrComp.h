@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 // The one string comparison of the program; "=", "<" and StrComp all follow it.
@@ -13,11 +12,6 @@
 
 // <0 when a sorts before b, 0 when a == b, >0 when a sorts after b.
 int StrComp(const QString& a, const QString& b);
-
-// A byte key for s: comparing two keys bytewise (QByteArray's operator<, or
-// memcmp over the shorter length then the length) gives exactly StrComp's order,
-// and two keys are equal exactly when the texts are.
-QByteArray StrCompSortKey(const QString& s);
 
 inline bool TextEquals(const QString& a, const QString& b) {
     return a == b;

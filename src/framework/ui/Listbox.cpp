@@ -4,6 +4,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <algorithm>
+#include <cstring>
 
 #include "ListboxModel.h"
 #include "ListboxView.h"
@@ -16,7 +17,6 @@ Listbox::Listbox(::Window* window, const QString& name, QWidget* parent)
     view_->setModel(model_);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setUniformItemSizes(true);
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     view_->setDragEnabled(false);
@@ -25,10 +25,16 @@ Listbox::Listbox(::Window* window, const QString& name, QWidget* parent)
 }
 
 void Listbox::AddRow(const QString& text) {
+    AddRows(1, text);
+}
+
+void Listbox::AddRows(int count, const QString& text) {
+    if (count <= 0)
+        return;
     syncing_ = true;
-    model_->Append(text);
+    model_->Append(text, count);
     syncing_ = false;
-    selected_.push_back(0);
+    selected_.resize(selected_.size() + std::size_t(count), 0);
 }
 
 void Listbox::RemoveRow(int row) {
@@ -101,8 +107,9 @@ void Listbox::SetSelected(int row, bool selected) {
 int Listbox::ListIndex() const {
     if (selectedCount_ == 0)
         return -1;
-    auto it = std::find(selected_.begin(), selected_.end(), char(1));
-    return it == selected_.end() ? -1 : int(it - selected_.begin());
+    // memchr looks at many rows at a time.
+    const void* found = std::memchr(selected_.data(), 1, selected_.size());
+    return found ? int(static_cast<const char*>(found) - selected_.data()) : -1;
 }
 
 void Listbox::SetListIndex(int row) {

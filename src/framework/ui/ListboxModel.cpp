@@ -20,7 +20,10 @@ QVariant ListboxModel::data(const QModelIndex& index, int role) const {
 
 void ListboxModel::SetText(int row, const QString& text) {
     QString& cell = rows_[std::size_t(row)];
-    if (cell == text)
+    // The very text already shown changes nothing. Another one is taken as new
+    // without comparing the two: repainting a row for nothing costs less than
+    // reading every row's text when a whole list is rewritten.
+    if (cell.constData() == text.constData() && cell.size() == text.size())
         return;
     cell = text;
     dirtyFirst_ = dirtyFirst_ < 0 ? row : std::min(dirtyFirst_, row);
@@ -42,10 +45,10 @@ void ListboxModel::Flush() {
         emit dataChanged(index(first), index(last), {Qt::DisplayRole});
 }
 
-void ListboxModel::Append(const QString& text) {
+void ListboxModel::Append(const QString& text, int count) {
     Flush();
-    beginInsertRows(QModelIndex(), Count(), Count());
-    rows_.push_back(text);
+    beginInsertRows(QModelIndex(), Count(), Count() + count - 1);
+    rows_.insert(rows_.end(), std::size_t(count), text);
     endInsertRows();
 }
 

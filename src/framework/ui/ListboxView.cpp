@@ -3,6 +3,47 @@
 #include <QEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace {
+
+class HeadDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // The text is cut off where the row ends, so a head wider than the row
+        // gives the same picture.
+        constexpr qsizetype kHead = 64;
+        if (option->text.size() <= kHead)
+            return;
+        const QString head = option->text.left(kHead);
+        if (option->fontMetrics.horizontalAdvance(head) > option->rect.width())
+            option->text = head;
+    }
+};
+
+}  // namespace
+
+ListboxView::ListboxView(QWidget* parent) : QListView(parent) {
+    setUniformItemSizes(true);
+    setItemDelegate(new HeadDelegate(this));
+}
+
+void ListboxView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+    const int rows = model()->rowCount();
+    const QModelIndex top = indexAt(QPoint(0, 0));
+    if (!top.isValid())
+        return;
+    const QModelIndex bottom = indexAt(QPoint(0, viewport()->height() - 1));
+    const int first = std::max(topLeft.row(), top.row());
+    const int last = std::min(bottomRight.row(), bottom.isValid() ? bottom.row() : rows - 1);
+    if (first <= last)
+        QAbstractItemView::dataChanged(model()->index(first, 0), model()->index(last, 0), roles);
+}
 
 bool ListboxView::event(QEvent* event) {
     const bool handled = QListView::event(event);

@@ -2,19 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
 
 int Sign(int v) {
     return (v > 0) - (v < 0);
-}
-
-int KeyOrder(const QString& a, const QString& b) {
-    const QByteArray ka = StrCompSortKey(a);
-    const QByteArray kb = StrCompSortKey(b);
-    return ka < kb ? -1 : (kb < ka ? 1 : 0);
 }
 
 // A mix of texts that collate equal or close: case, accents, canonical
@@ -77,13 +70,6 @@ TEST(StrComp, IsAntisymmetricAndTransitive) {
         }
 }
 
-TEST(StrComp, SortKeyOrderEqualsStrCompOrder) {
-    const std::vector<QString> texts = MixedTexts();
-    for (const QString& a : texts)
-        for (const QString& b : texts)
-            EXPECT_EQ(KeyOrder(a, b), Sign(StrComp(a, b))) << a.toStdString() << " | " << b.toStdString();
-}
-
 TEST(StrComp, LettersBeforeCase) {
     // Regardless of case, the letters decide first.
     EXPECT_LT(StrComp(QStringLiteral("Apple"), QStringLiteral("banana")), 0);
@@ -104,18 +90,8 @@ TEST(StrComp, CanonicalEquivalentsStayDistinct) {
     const QString composed = QString::fromUtf8("é");
     const QString decomposed = QString::fromUtf8("e\u0301");
     EXPECT_NE(StrComp(composed, decomposed), 0);
-    EXPECT_NE(StrCompSortKey(composed), StrCompSortKey(decomposed));
     // The tie is broken by code points: U+0065 before U+00E9.
     EXPECT_LT(StrComp(decomposed, composed), 0);
-}
-
-TEST(StrComp, SortingByKeyMatchesSortingByStrComp) {
-    std::vector<QString> byComp = MixedTexts();
-    std::vector<QString> byKey = byComp;
-    std::sort(byComp.begin(), byComp.end(), TextLess);
-    std::sort(byKey.begin(), byKey.end(),
-              [](const QString& a, const QString& b) { return StrCompSortKey(a) < StrCompSortKey(b); });
-    EXPECT_EQ(byComp, byKey);
 }
 
 }  // namespace

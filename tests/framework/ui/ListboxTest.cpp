@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QListView>
+#include <QPaintEvent>
 
 #include "TableWindow.h"
 #include "framework/ui/Listbox.h"
@@ -167,6 +168,87 @@ TEST_F(ListboxRules, RewritingEveryRowReportsOneBatchedDataChange) {
     UiDriver::ProcessEvents();
     EXPECT_EQ(reports, (std::vector<std::pair<int, int>>{{0, list->ListCount() - 1}}));
     EXPECT_EQ(list->View()->model()->index(9, 0).data().toString(), "t9");
+}
+
+TEST_F(ListboxRules, AddingManyRowsIsOneInsertionAndSelectsNothing) {
+    list->SetListIndex(1);
+    changes.clear();
+    std::vector<std::pair<int, int>> inserted;
+    QObject::connect(list->View()->model(), &QAbstractItemModel::rowsInserted,
+                     [&inserted](const QModelIndex&, int first, int last) { inserted.emplace_back(first, last); });
+    list->AddRows(1000, "x");
+    EXPECT_EQ(inserted, (std::vector<std::pair<int, int>>{{4, 1003}}));
+    EXPECT_EQ(list->ListCount(), 1004);
+    EXPECT_EQ(list->List(1003), "x");
+    EXPECT_EQ(list->ListIndex(), 1);
+    EXPECT_FALSE(list->Selected(1003));
+    EXPECT_TRUE(changes.empty());
+    list->SetListIndex(1003);
+    EXPECT_EQ(list->ListIndex(), 1003);
+}
+
+// Records the region of every paint of a widget.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+// New texts move no row, so in a long list a change costs a repaint of the
+// changed rows on screen only: no new layout of the list, nothing for rows
+// out of view.
+TEST_F(ListboxRules, ATextChangeRepaintsOnlyTheChangedRowsOnScreen) {
+    for (int i = 0; i < 500; ++i)
+        list->AddRow(QString::number(i));
+    window->Show();
+    UiDriver::ProcessEvents();
+    QListView* view = list->View();
+    const auto rowRect = [view](int row) { return view->visualRect(view->model()->index(row, 0)); };
+    PaintRecorder recorder(view->viewport());
+
+    list->SetCell(2, 0, "changed");
+    UiDriver::ProcessEvents();
+    EXPECT_EQ(recorder.painted, QRegion(rowRect(2)));
+    EXPECT_EQ(view->model()->index(2, 0).data().toString(), "changed");
+
+    recorder.painted = QRegion();
+    list->SetCell(400, 0, "far away");
+    UiDriver::ProcessEvents();
+    EXPECT_TRUE(recorder.painted.isEmpty());
+
+    recorder.painted = QRegion();
+    for (int row = 0; row < list->ListCount(); ++row)
+        list->SetCell(row, 0, "t" + QString::number(row));
+    UiDriver::ProcessEvents();
+    EXPECT_TRUE(recorder.painted.contains(rowRect(0)));
+}
+
+// A long text is painted from its head only; what the row shows is the same.
+TEST_F(ListboxRules, LongTextsLookAsTheyWouldWhole) {
+    const QString combining = QString(80, QChar(0x0301));
+    for (const QString& text : QStringList{QString(255, QChar(u'x')), QString(255, QChar(u'i')) + "end",
+                                           QString::fromUtf8("caf\u00E9 * tab\t").repeated(20), "short",
+                                           "a" + combining + "visible tail", QString(70, QChar(u' ')) + "after blanks"})
+        list->AddRow(text);
+    window->Show();
+    UiDriver::ProcessEvents();
+    QListView* view = list->View();
+    QListView plain;
+    plain.setUniformItemSizes(true);
+    plain.setHorizontalScrollBarPolicy(view->horizontalScrollBarPolicy());
+    plain.setVerticalScrollBarPolicy(view->verticalScrollBarPolicy());
+    plain.setFont(view->font());
+    plain.setModel(view->model());
+    plain.resize(view->size());
+    plain.show();
+    UiDriver::ProcessEvents();
+    ASSERT_EQ(plain.viewport()->size(), view->viewport()->size());
+    EXPECT_EQ(view->viewport()->grab().toImage(), plain.viewport()->grab().toImage());
 }
 
 TEST_F(ListboxRules, RemovingRowsWithTextChangesPendingKeepsTheModelConsistent) {
