@@ -278,8 +278,9 @@ TEST_P(HandOverDuringADesktopDialog, TheRequestWaitsAndThenAsksWithAnEmptyPrompt
     DesktopServices::Set(std::move(fake));
 
     EXPECT_EQ(Titles(*DocumentWindows().front()), QStringList{"B"});
-    if (road.written)
+    if (road.written) {
         EXPECT_TRUE(QFile::exists(desktop->TempPath(road.written))) << road.written;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
