@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <array>
+
 // RC4 (ARCFOUR) with one keystream that runs on across calls until the object is keyed
 // again. Text is enciphered in blocks of at most 255 bytes, each held length-prefixed in
 // a fixed 256-byte work buffer; chunking never shows in the output. Enciphering and
@@ -35,5 +37,8 @@ protected:
     qint32 x = 0;
     qint32 y = 0;
     QByteArray bitbucket;  // byte 0: block length n, bytes 1..n: the block, enciphered in place
-    QByteArray state;      // the permutation S: byte k holds S[k]
+    // The permutation S: entry k holds S[k], in a whole word rather than a byte,
+    // which the generator runs markedly faster on.
+    using Word = quint64;
+    std::array<Word, 256> state{};
 };
