@@ -55,10 +55,11 @@ DocumentReadResult DocumentReader::Unreadable(const QString& reason) {
 }
 
 bool DocumentReader::ReadEntries(BinaryStream& stream, RC4& cipher, std::vector<EntryRow>* rows) {
+    QByteArray record;
     while (!stream.EndOfFile()) {
         if (rows->size() == size_t(kMaxEntries))
             return false;
-        rows->push_back(ReadEntry(stream, cipher));
+        rows->push_back(ReadEntry(stream, cipher, &record));
     }
     return true;
 }
@@ -67,9 +68,13 @@ QByteArray DocumentReader::ReadRecord(BinaryStream& stream, RC4& cipher) {
     return cipher.crypt(stream.ReadPString());
 }
 
-EntryRow DocumentReader::ReadEntry(BinaryStream& stream, RC4& cipher) {
+EntryRow DocumentReader::ReadEntry(BinaryStream& stream, RC4& cipher, QByteArray* record) {
     EntryRow row;
-    for (QString& cell : row)
-        cell = FieldRecord::Decode(ReadRecord(stream, cipher));
+    for (QString& cell : row) {
+        stream.ReadPString(record);
+        // Deciphered where it lies, and decoded from there.
+        *record = cipher.crypt(std::move(*record));
+        cell = FieldRecord::Decode(*record);
+    }
     return row;
 }

@@ -43,5 +43,6 @@ private:
     // False when there are more entries than kMaxEntries.
     static bool ReadEntries(BinaryStream& stream, RC4& cipher, std::vector<EntryRow>* rows);
     static QByteArray ReadRecord(BinaryStream& stream, RC4& cipher);
-    static EntryRow ReadEntry(BinaryStream& stream, RC4& cipher);
+    // record: room for one record, used again for each.
+    static EntryRow ReadEntry(BinaryStream& stream, RC4& cipher, QByteArray* record);
 };
