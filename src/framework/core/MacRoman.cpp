@@ -1,5 +1,7 @@
 #include "framework/core/MacRoman.h"
 
+#include "framework/core/Strings.h"
+
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 #include <unicode/unorm2.h>
@@ -57,12 +59,7 @@ constexpr char16_t CharOf(uchar byte) {
 }
 
 bool IsAscii(const QString& s) {
-    // Or-ing every unit (no early exit) lets the compiler vectorise the scan.
-    const char16_t* u = reinterpret_cast<const char16_t*>(s.utf16());
-    char16_t all = 0;
-    for (qsizetype i = 0; i < s.size(); ++i)
-        all |= u[i];
-    return all < 0x80;
+    return OrOfUnits(s) < 0x80;
 }
 
 // Byte of each character that MacRoman has and that NFC leaves alone in any
