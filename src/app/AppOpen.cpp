@@ -50,6 +50,10 @@ void App::ReadDocument(const FolderItem& f) {
     w->Document = f;
     w->SetTitle(f.Name());
     out = std::make_unique<RC4>();
+    // Made ready while the password is typed, the window shows the moment its
+    // entries are read; and what making it ready allocates for a moment is
+    // freed before the entries take their room.
+    w->PrepareToShow();
 
     QString password;
     if (!AskPassword(&password)) {
