@@ -49,7 +49,8 @@ void BinaryStream::ReadPString(QByteArray* bytes) {
         readAt_ = readBuffer_.size();
         return;
     }
-    bytes->append(readBuffer_.constData() + readAt_ + 1, length);
+    bytes->resize(length);
+    std::memcpy(bytes->data(), readBuffer_.constData() + readAt_ + 1, size_t(length));
     readAt_ += 1 + length;
 }
 
