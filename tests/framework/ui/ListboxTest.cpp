@@ -231,9 +231,10 @@ TEST_F(ListboxRules, ATextChangeRepaintsOnlyTheChangedRowsOnScreen) {
 // A long text is painted from its head only; what the row shows is the same.
 TEST_F(ListboxRules, LongTextsLookAsTheyWouldWhole) {
     const QString combining = QString(80, QChar(0x0301));
-    for (const QString& text : QStringList{QString(255, QChar(u'x')), QString(255, QChar(u'i')) + "end",
-                                           QString::fromUtf8("caf\u00E9 * tab\t").repeated(20), "short",
-                                           "a" + combining + "visible tail", QString(70, QChar(u' ')) + "after blanks"})
+    for (const QString& text :
+         QStringList{QString(255, QChar(u'x')), QString(255, QChar(u'i')) + "end", QString(255, QChar(u'W')),
+                     QString(200, QChar(u'.')) + "dots", QString::fromUtf8("caf\u00E9 * tab\t").repeated(20), "short",
+                     "a" + combining + "visible tail", QString(70, QChar(u' ')) + "after blanks"})
         list->AddRow(text);
     window->Show();
     UiDriver::ProcessEvents();
