@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <cstddef>
 #include <memory>
 
 class BinaryStream;
@@ -56,7 +57,8 @@ private:
     // refuses it. Nothing of a document that cannot be read whole is kept.
     QString ReadEntries(MainWindow& w, BinaryStream& stream, const QString& password);
     void ApplyGeometry(MainWindow& w, const DocumentReadResult& read);
-    void FillEntries(MainWindow& w, DocumentReadResult& read);
+    // The rows read become w's table, of tableRows rows at least.
+    void FillEntries(MainWindow& w, DocumentReadResult& read, std::size_t tableRows);
     void ShowOpened(MainWindow& w);
     // Closes the window of an open that ends without a document.
     static void Discard(MainWindow& w);

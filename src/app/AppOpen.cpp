@@ -79,7 +79,9 @@ void App::ReadDocument(const FolderItem& f) {
 }
 
 QString App::ReadEntries(MainWindow& w, BinaryStream& stream, const QString& password) {
-    DocumentReadResult read = DocumentReader::Read(stream, *out, password);
+    // Read into the window's own empty table: no second one is made.
+    const std::size_t tableRows = w.myArray.size();
+    DocumentReadResult read = DocumentReader::Read(stream, *out, password, std::move(w.myArray));
     if (read.format == DocumentFormat::Unreadable) {
         return CannotOpenMessage(w.Document.Name(), read.error);
     }
@@ -87,7 +89,7 @@ QString App::ReadEntries(MainWindow& w, BinaryStream& stream, const QString& pas
         return QStringLiteral("Wrong Password!");
     }
     ApplyGeometry(w, read);
-    FillEntries(w, read);
+    FillEntries(w, read, tableRows);
     return QString();
 }
 
@@ -116,12 +118,12 @@ void App::ApplyGeometry(MainWindow& w, const DocumentReadResult& read) {
     w.KeepOnScreen();
 }
 
-void App::FillEntries(MainWindow& w, DocumentReadResult& read) {
+void App::FillEntries(MainWindow& w, DocumentReadResult& read, std::size_t tableRows) {
     const int n = static_cast<int>(read.rows.size());
     // The window's table becomes the rows read, with its usual size at least.
     // Every entry of the file is kept: the table grows past that size rather
     // than drop the entries a later save would then lose for good.
-    read.rows.resize(std::max(read.rows.size(), w.myArray.size()));
+    read.rows.resize(std::max(read.rows.size(), tableRows));
     w.myArray = std::move(read.rows);
     w.ListBox1().AddRows(n, QString());
     w.entry = n;

@@ -9,12 +9,15 @@
 
 #include <memory>
 
-DocumentReadResult DocumentReader::Read(BinaryStream& stream, RC4& cipher, const QString& password) {
+DocumentReadResult DocumentReader::Read(BinaryStream& stream, RC4& cipher, const QString& password,
+                                        std::vector<EntryRow> room) {
     const QString refusal = SizeRefusal(stream);
     if (!refusal.isEmpty())
         return Unreadable(refusal);
     cipher.init(DocumentPassword::KeyBytes(password));
     DocumentReadResult result;
+    result.rows = std::move(room);
+    result.rows.clear();
     result.format = HeaderRecord::Classify(ReadRecord(stream, cipher));
     if (result.format == DocumentFormat::Current) {
         result.geometry = GeometryRecord::Parse(ReadRecord(stream, cipher));

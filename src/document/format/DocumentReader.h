@@ -27,7 +27,11 @@ public:
     static constexpr qint64 kMaxBytes = qint64(256) * 1024 * 1024;
     static constexpr int kMaxEntries = 1000000;
 
-    static DocumentReadResult Read(BinaryStream& stream, RC4& cipher, const QString& password);
+    // room: a table whose storage the entries are read into (its rows are
+    // dropped), so that a window's empty table takes them and no second one
+    // is made.
+    static DocumentReadResult Read(BinaryStream& stream, RC4& cipher, const QString& password,
+                                   std::vector<EntryRow> room = {});
 
     // Unreadable, with the reason, when the file cannot be opened.
     static DocumentReadResult ReadFile(const FolderItem& file, RC4& cipher, const QString& password);

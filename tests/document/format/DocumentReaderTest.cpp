@@ -256,6 +256,22 @@ TEST(DocumentReaderFile, DocumentsOfManySizesReadBackWhateverTheirReads) {
     }
 }
 
+// Read into a table that has room already (a window's own), the entries are
+// the document's alone: none of the table's rows is left over, and a document
+// with more entries than rows gets them all.
+TEST(DocumentReader, ReadingIntoATableLeavesNoneOfItsRows) {
+    const EntryRow stale = row("stale", "u", "n", "p", "x");
+    for (const int entries : {0, 2, 7}) {
+        std::vector<EntryRow> expected;
+        const QByteArray file = ManyFieldsDocument(entries, &expected);
+        RC4 cipher;
+        const DocumentReadResult r =
+            DocumentReader::Read(*BinaryStream::FromBytes(file), cipher, kPassword, std::vector<EntryRow>(5, stale));
+        EXPECT_EQ(r.format, DocumentFormat::Current) << entries;
+        EXPECT_EQ(r.rows, expected) << entries;
+    }
+}
+
 // A disk that fails inside a large document, within a block or at its edge:
 // the open ends with the reason and no entry.
 TEST(DocumentReader, AReadErrorInsideALargeDocumentGivesTheReasonAndNoEntry) {
