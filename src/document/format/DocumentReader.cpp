@@ -68,15 +68,16 @@ bool DocumentReader::ReadEntries(BinaryStream& stream, RC4& cipher, std::vector<
 }
 
 QByteArray DocumentReader::ReadRecord(BinaryStream& stream, RC4& cipher) {
-    return cipher.crypt(stream.ReadPString());
+    QByteArray text;
+    cipher.crypt(stream.NextPString(), &text);
+    return text;
 }
 
 EntryRow DocumentReader::ReadEntry(BinaryStream& stream, RC4& cipher, QByteArray* record) {
     EntryRow row;
     for (QString& cell : row) {
-        stream.ReadPString(record);
-        // Deciphered where it lies, and decoded from there.
-        *record = cipher.crypt(std::move(*record));
+        // Deciphered from the stream's buffer, and decoded from there.
+        cipher.crypt(stream.NextPString(), record);
         cell = FieldRecord::Decode(*record);
     }
     return row;

@@ -34,24 +34,21 @@ std::unique_ptr<BinaryStream> BinaryStream::FromBytes(const QByteArray& bytes) {
 }
 
 QByteArray BinaryStream::ReadPString() {
-    QByteArray bytes;
-    ReadPString(&bytes);
-    return bytes;
+    return NextPString().toByteArray();
 }
 
-void BinaryStream::ReadPString(QByteArray* bytes) {
-    bytes->resize(0);
+QByteArrayView BinaryStream::NextPString() {
     if (hasError_ || closed_ || !device_->isReadable() || !Buffer(1))
-        return;
+        return QByteArrayView();
     const qsizetype length = uchar(readBuffer_.at(readAt_));
     // Cut short by the end: what was there is consumed, and nothing is given.
     if (!Buffer(1 + length)) {
         readAt_ = readBuffer_.size();
-        return;
+        return QByteArrayView();
     }
-    bytes->resize(length);
-    std::memcpy(bytes->data(), readBuffer_.constData() + readAt_ + 1, size_t(length));
+    const QByteArrayView bytes(readBuffer_.constData() + readAt_ + 1, length);
     readAt_ += 1 + length;
+    return bytes;
 }
 
 // Records are cut out of blocks read from the device, so that a document

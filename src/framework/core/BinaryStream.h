@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
 #include <memory>
@@ -37,9 +38,9 @@ public:
     // that fails before the end gives an empty byte string and puts the stream
     // in error.
     QByteArray ReadPString();
-    // The same into *bytes, whose room is used again: a reader of many
-    // records allocates none for each.
-    void ReadPString(QByteArray* bytes);
+    // The same seen in the stream's own buffer, copied nowhere: valid until
+    // the next read.
+    QByteArrayView NextPString();
 
     // Writes one byte holding bytes.size(), then the bytes. More than 255 bytes
     // cannot be stored: refused, nothing written, returns false (the stream is
