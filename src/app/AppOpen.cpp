@@ -79,9 +79,11 @@ void App::ReadDocument(const FolderItem& f) {
 }
 
 QString App::ReadEntries(MainWindow& w, BinaryStream& stream, const QString& password) {
-    // Read into the window's own empty table: no second one is made.
+    // Read into the window's own empty table: no second one is made. Each
+    // title is learnt as it is read, while it is still in the cache.
     const std::size_t tableRows = w.myArray.size();
-    DocumentReadResult read = DocumentReader::Read(stream, *out, password, std::move(w.myArray));
+    DocumentReadResult read = DocumentReader::Read(stream, *out, password, std::move(w.myArray),
+                                                   [&w](const EntryRow& entry) { w.LearnTitle(entry[0]); });
     if (read.format == DocumentFormat::Unreadable) {
         return CannotOpenMessage(w.Document.Name(), read.error);
     }

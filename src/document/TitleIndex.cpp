@@ -114,6 +114,13 @@ void TitleIndex::Sync(const std::vector<EntryRow>& rows, int count) {
     rows_ = std::move(synced);
 }
 
+void TitleIndex::Append(const QString& title) {
+    rows_.push_back(Describe(title));
+    const int last = int(rows_.size()) - 1;
+    if (last > 0)
+        Compare(last - 1, last);
+}
+
 void TitleIndex::LearnOrder() {
     for (int i = 1; i < int(rows_.size()); ++i)
         Compare(i - 1, i);

@@ -10,7 +10,7 @@
 #include <memory>
 
 DocumentReadResult DocumentReader::Read(BinaryStream& stream, RC4& cipher, const QString& password,
-                                        std::vector<EntryRow> room) {
+                                        std::vector<EntryRow> room, const EntryHook& onEntry) {
     const QString refusal = SizeRefusal(stream);
     if (!refusal.isEmpty())
         return Unreadable(refusal);
@@ -23,7 +23,7 @@ DocumentReadResult DocumentReader::Read(BinaryStream& stream, RC4& cipher, const
         result.geometry = GeometryRecord::Parse(ReadRecord(stream, cipher));
         result.hasGeometry = true;
     }
-    if (result.opened() && !ReadEntries(stream, cipher, &result.rows))
+    if (result.opened() && !ReadEntries(stream, cipher, &result.rows, onEntry))
         return Unreadable(
             QStringLiteral("it holds more than %L1 entries, far more than any document.").arg(kMaxEntries));
     if (stream.HasError())
@@ -57,12 +57,15 @@ DocumentReadResult DocumentReader::Unreadable(const QString& reason) {
     return result;
 }
 
-bool DocumentReader::ReadEntries(BinaryStream& stream, RC4& cipher, std::vector<EntryRow>* rows) {
+bool DocumentReader::ReadEntries(BinaryStream& stream, RC4& cipher, std::vector<EntryRow>* rows,
+                                 const EntryHook& onEntry) {
     QByteArray record;
     while (!stream.EndOfFile()) {
         if (rows->size() == size_t(kMaxEntries))
             return false;
         rows->push_back(ReadEntry(stream, cipher, &record));
+        if (onEntry)
+            onEntry(rows->back());
     }
     return true;
 }

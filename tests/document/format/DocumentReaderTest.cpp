@@ -272,6 +272,25 @@ TEST(DocumentReader, ReadingIntoATableLeavesNoneOfItsRows) {
     }
 }
 
+// Each entry is handed on as soon as it is read, in file order: the very
+// texts the table then holds, so that what is learnt of them stays theirs.
+TEST(DocumentReader, EachEntryIsHandedOnAsItIsRead) {
+    std::vector<EntryRow> expected;
+    const QByteArray file = ManyFieldsDocument(300, &expected);
+    std::vector<EntryRow> seen;
+    std::vector<const QChar*> seenTitles;
+    RC4 cipher;
+    const DocumentReadResult r =
+        DocumentReader::Read(*BinaryStream::FromBytes(file), cipher, kPassword, {}, [&](const EntryRow& entry) {
+            seen.push_back(entry);
+            seenTitles.push_back(entry[0].constData());
+        });
+    EXPECT_EQ(seen, expected);
+    ASSERT_EQ(r.rows, expected);
+    for (std::size_t i = 0; i < r.rows.size(); ++i)
+        EXPECT_EQ(seenTitles[i], r.rows[i][0].constData()) << i;
+}
+
 // A disk that fails inside a large document, within a block or at its edge:
 // the open ends with the reason and no entry.
 TEST(DocumentReader, AReadErrorInsideALargeDocumentGivesTheReasonAndNoEntry) {
