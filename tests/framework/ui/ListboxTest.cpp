@@ -176,15 +176,29 @@ TEST_F(ListboxRules, AddingManyRowsIsOneInsertionAndSelectsNothing) {
     std::vector<std::pair<int, int>> inserted;
     QObject::connect(list->View()->model(), &QAbstractItemModel::rowsInserted,
                      [&inserted](const QModelIndex&, int first, int last) { inserted.emplace_back(first, last); });
-    list->AddRows(1000, "x");
+    std::vector<QString> texts;
+    for (int i = 0; i < 1000; ++i)
+        texts.push_back("x" + QString::number(i));
+    list->AddRows(texts);
     EXPECT_EQ(inserted, (std::vector<std::pair<int, int>>{{4, 1003}}));
     EXPECT_EQ(list->ListCount(), 1004);
-    EXPECT_EQ(list->List(1003), "x");
+    EXPECT_EQ(list->List(3), "d");
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(list->List(4 + i), texts[std::size_t(i)]) << i;
     EXPECT_EQ(list->ListIndex(), 1);
     EXPECT_FALSE(list->Selected(1003));
     EXPECT_TRUE(changes.empty());
     list->SetListIndex(1003);
     EXPECT_EQ(list->ListIndex(), 1003);
+
+    // Into an empty list, the rows are exactly these.
+    list->DeleteAllRows();
+    inserted.clear();
+    list->AddRows(texts);
+    EXPECT_EQ(inserted, (std::vector<std::pair<int, int>>{{0, 999}}));
+    ASSERT_EQ(list->ListCount(), 1000);
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(list->List(i), texts[std::size_t(i)]) << i;
 }
 
 // Records the region of every paint of a widget.
