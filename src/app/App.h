@@ -5,7 +5,9 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <cstddef>
 #include <memory>
+#include <vector>
 
 class BinaryStream;
 class MainWindow;
@@ -56,7 +58,9 @@ private:
     // refuses it. Nothing of a document that cannot be read whole is kept.
     QString ReadEntries(MainWindow& w, BinaryStream& stream, const QString& password);
     void ApplyGeometry(MainWindow& w, const DocumentReadResult& read);
-    void FillEntries(MainWindow& w, DocumentReadResult& read);
+    // The rows read become w's table, of tableRows rows at least; listRows,
+    // their titles, become the list's rows.
+    void FillEntries(MainWindow& w, DocumentReadResult& read, std::size_t tableRows, std::vector<QString> listRows);
     void ShowOpened(MainWindow& w);
     // Closes the window of an open that ends without a document.
     static void Discard(MainWindow& w);

@@ -50,6 +50,10 @@ void App::ReadDocument(const FolderItem& f) {
     w->Document = f;
     w->SetTitle(f.Name());
     out = std::make_unique<RC4>();
+    // Made ready while the password is typed, the window shows the moment its
+    // entries are read; and what making it ready allocates for a moment is
+    // freed before the entries take their room.
+    w->PrepareToShow();
 
     QString password;
     if (!AskPassword(&password)) {
@@ -75,7 +79,16 @@ void App::ReadDocument(const FolderItem& f) {
 }
 
 QString App::ReadEntries(MainWindow& w, BinaryStream& stream, const QString& password) {
-    DocumentReadResult read = DocumentReader::Read(stream, *out, password);
+    // Read into the window's own empty table: no second one is made. Each
+    // title is learnt, and taken for its row of the list, as it is read,
+    // while it is still in the cache.
+    const std::size_t tableRows = w.myArray.size();
+    std::vector<QString> listRows;
+    const auto learn = [&w, &listRows](const EntryRow& entry) {
+        w.LearnTitle(entry[0]);
+        listRows.push_back(entry[0]);
+    };
+    DocumentReadResult read = DocumentReader::Read(stream, *out, password, std::move(w.myArray), learn);
     if (read.format == DocumentFormat::Unreadable) {
         return CannotOpenMessage(w.Document.Name(), read.error);
     }
@@ -83,7 +96,7 @@ QString App::ReadEntries(MainWindow& w, BinaryStream& stream, const QString& pas
         return QStringLiteral("Wrong Password!");
     }
     ApplyGeometry(w, read);
-    FillEntries(w, read);
+    FillEntries(w, read, tableRows, std::move(listRows));
     return QString();
 }
 
@@ -112,14 +125,16 @@ void App::ApplyGeometry(MainWindow& w, const DocumentReadResult& read) {
     w.KeepOnScreen();
 }
 
-void App::FillEntries(MainWindow& w, DocumentReadResult& read) {
+void App::FillEntries(MainWindow& w, DocumentReadResult& read, std::size_t tableRows, std::vector<QString> listRows) {
     const int n = static_cast<int>(read.rows.size());
     // The window's table becomes the rows read, with its usual size at least.
     // Every entry of the file is kept: the table grows past that size rather
     // than drop the entries a later save would then lose for good.
-    read.rows.resize(std::max(read.rows.size(), w.myArray.size()));
+    read.rows.resize(std::max(read.rows.size(), tableRows));
     w.myArray = std::move(read.rows);
-    w.ListBox1().AddRows(n, QString());
+    // The rows come with the titles they show, so writing the titles into
+    // them changes none.
+    w.ListBox1().AddRows(std::move(listRows));
     w.entry = n;
     w.UpdateListBox();
     w.LearnTitles();

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QtGlobal>
+
+#include <array>
 
 // RC4 (ARCFOUR) with one keystream that runs on across calls until the object is keyed
 // again. Text is enciphered in blocks of at most 255 bytes, each held length-prefixed in
@@ -21,19 +24,24 @@ public:
     // Returns s with each byte XORed with the next keystream byte. The empty text
     // returns empty and leaves the keystream where it is.
     virtual QByteArray crypt(const QByteArray& s);
-    // The same for a text the caller gives up, enciphered where it lies: a
-    // record read from a file costs no copy.
-    QByteArray crypt(QByteArray&& s);
+    // The same into *out, whose room is used again: a reader or writer of many
+    // records allocates nothing for each, and s (which must not lie in *out)
+    // is read where it lies, in a stream's buffer.
+    void crypt(QByteArrayView s, QByteArray* out);
 
     // crypt for one block of at most 255 bytes; a longer s is cut to its first 255.
     virtual QByteArray blockcrypt(const QByteArray& s);
 
 protected:
-    // XORs the n bytes at data with the next keystream bytes.
-    void Keystream(quint8* data, qsizetype n);
+    // Each of the n bytes at out becomes the byte at in XORed with the next
+    // keystream byte; in may be out.
+    void Keystream(const quint8* in, quint8* out, qsizetype n);
 
     qint32 x = 0;
     qint32 y = 0;
     QByteArray bitbucket;  // byte 0: block length n, bytes 1..n: the block, enciphered in place
-    QByteArray state;      // the permutation S: byte k holds S[k]
+    // The permutation S: entry k holds S[k], in a whole word rather than a byte,
+    // which the generator runs markedly faster on.
+    using Word = quint64;
+    std::array<Word, 256> state{};
 };

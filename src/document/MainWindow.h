@@ -125,6 +125,9 @@ public:
     // Learns what sorting and searching need to know of the titles, so that the
     // first sort and search after opening a document are as quick as later ones.
     void LearnTitles();
+    // The same for the title of the next row while the table is being read,
+    // before the rows are the window's: LearnTitles then finds it learnt.
+    void LearnTitle(const QString& title);
 
     // The unsaved-changes mark of w.
     void SetWindowModified(Window& w, bool flag);

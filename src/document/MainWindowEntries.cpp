@@ -56,6 +56,10 @@ void MainWindow::LearnTitles() {
     titles_.LearnOrder();
 }
 
+void MainWindow::LearnTitle(const QString& title) {
+    titles_.Append(title);
+}
+
 void MainWindow::SortEntries() {
     Listbox& list = ListBox1();
     const int n = std::min<int>(entry, int(myArray.size()));

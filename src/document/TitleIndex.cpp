@@ -7,6 +7,7 @@
 
 #include "document/WordStartSearch.h"
 #include "framework/core/StrComp.h"
+#include "framework/core/Strings.h"
 
 namespace {
 
@@ -29,26 +30,16 @@ const std::vector<bool>& Inert() {
     return inert;
 }
 
-// Read in blocks of 16 with no exit inside a block, so that the compiler does a
-// block at once; a block with a character from U+0300 on is looked at closely.
+// Only a title with a unit that may lie from U+0300 on is looked at closely.
 bool IsPlain(const QString& s) {
+    if (OrOfUnits(s) < kPlainLimit)
+        return true;
     const char16_t* u = reinterpret_cast<const char16_t*>(s.utf16());
     const qsizetype n = s.size();
-    const auto plain = [u](qsizetype from, qsizetype to) {
-        for (qsizetype i = from; i < to; ++i)
-            if (u[i] >= kPlainLimit && !Inert()[u[i]])
-                return false;
-        return true;
-    };
-    qsizetype i = 0;
-    for (; i + 16 <= n; i += 16) {
-        unsigned beyond = 0;
-        for (int k = 0; k < 16; ++k)
-            beyond |= unsigned(u[i + k] >= kPlainLimit);
-        if (beyond && !plain(i, i + 16))
+    for (qsizetype i = 0; i < n; ++i)
+        if (u[i] >= kPlainLimit && !Inert()[u[i]])
             return false;
-    }
-    return plain(i, n);
+    return true;
 }
 
 quint64 NextSerial() {
@@ -121,6 +112,13 @@ void TitleIndex::Sync(const std::vector<EntryRow>& rows, int count) {
             ++j;
     }
     rows_ = std::move(synced);
+}
+
+void TitleIndex::Append(const QString& title) {
+    rows_.push_back(Describe(title));
+    const int last = int(rows_.size()) - 1;
+    if (last > 0)
+        Compare(last - 1, last);
 }
 
 void TitleIndex::LearnOrder() {

@@ -18,6 +18,9 @@ class TitleIndex {
 public:
     // Brings the descriptions in line with the first count rows.
     void Sync(const std::vector<EntryRow>& rows, int count);
+    // Describes the title of a row put after the last one described (a table
+    // being read), and compares it with the one above.
+    void Append(const QString& title);
     // Compares every row with the one above that it was not yet compared with.
     void LearnOrder();
 

@@ -76,6 +76,28 @@ TEST_F(OpenDocumentTest, RightPasswordOpensTheDocumentWriteProtected) {
     EXPECT_TRUE(Password::Instance().ButtonPressed.isEmpty());
 }
 
+// The window is made ready while the password is asked, and stays unseen
+// until its entries are in it.
+TEST_F(OpenDocumentTest, TheDocumentWindowStaysHiddenWhileThePasswordIsAsked) {
+    const QString path = WriteFile("Bank.brimel", Document("pw", CurrentRecords("40*60*639*376", kTwoEntries)));
+    desktop->AnswerOpen(path);
+    std::vector<bool> shownWhileAsked;
+    UiDriver::AnswerNextModal([&shownWhileAsked](Window& asking) {
+        for (MainWindow* w : DocumentWindows())
+            shownWhileAsked.push_back(w->Visible());
+        auto& dialog = dynamic_cast<Password&>(asking);
+        UiDriver::Type(dialog.EditField1(), "pw");
+        UiDriver::PressReturn(dialog);
+    });
+    Menu::Instance().Choose("FileOpen");
+
+    EXPECT_EQ(shownWhileAsked, std::vector<bool>{false});
+    ASSERT_EQ(DocumentWindows().size(), 1u);
+    MainWindow& w = *DocumentWindows().front();
+    EXPECT_TRUE(w.Visible());
+    EXPECT_EQ(Shown(w), kTwoEntries[0]);
+}
+
 TEST_F(OpenDocumentTest, TheOpenDocumentEventGivesTheSameWindowAsFileOpen) {
     const QString path = WriteFile("Bank.brimel", Document("pw", CurrentRecords("40*60*639*376", kTwoEntries)));
     OpenWithPassword(path, "pw");

@@ -15,7 +15,8 @@
 #include "support/UiDriver.h"
 
 // A shown document window filled as the document reader fills one: the rows,
-// the list, the first row selected; unlocked on request.
+// each title learnt as its row is read, the list, the first row selected;
+// unlocked on request.
 class MainWindowTest : public testing::Test {
 protected:
     MainWindow& Open(const std::vector<EntryRow>& rows, bool unlocked = true) {
@@ -24,10 +25,12 @@ protected:
         for (std::size_t i = 0; i < rows.size(); ++i) {
             for (int col = 0; col < kEntryColumnCount; ++col)
                 w.WriteInArray(int(i), col, rows[i][std::size_t(col)]);
+            w.LearnTitle(w.myArray[i][0]);
             w.ListBox1().AddRow(QString());
         }
         w.entry = int(rows.size());
         w.UpdateListBox();
+        w.LearnTitles();
         if (!rows.empty())
             w.ListBox1().SetListIndex(0);
         if (unlocked)

@@ -9,18 +9,21 @@
 
 #include <memory>
 
-DocumentReadResult DocumentReader::Read(BinaryStream& stream, RC4& cipher, const QString& password) {
+DocumentReadResult DocumentReader::Read(BinaryStream& stream, RC4& cipher, const QString& password,
+                                        std::vector<EntryRow> room, const EntryHook& onEntry) {
     const QString refusal = SizeRefusal(stream);
     if (!refusal.isEmpty())
         return Unreadable(refusal);
     cipher.init(DocumentPassword::KeyBytes(password));
     DocumentReadResult result;
+    result.rows = std::move(room);
+    result.rows.clear();
     result.format = HeaderRecord::Classify(ReadRecord(stream, cipher));
     if (result.format == DocumentFormat::Current) {
         result.geometry = GeometryRecord::Parse(ReadRecord(stream, cipher));
         result.hasGeometry = true;
     }
-    if (result.opened() && !ReadEntries(stream, cipher, &result.rows))
+    if (result.opened() && !ReadEntries(stream, cipher, &result.rows, onEntry))
         return Unreadable(
             QStringLiteral("it holds more than %L1 entries, far more than any document.").arg(kMaxEntries));
     if (stream.HasError())
@@ -54,22 +57,31 @@ DocumentReadResult DocumentReader::Unreadable(const QString& reason) {
     return result;
 }
 
-bool DocumentReader::ReadEntries(BinaryStream& stream, RC4& cipher, std::vector<EntryRow>* rows) {
+bool DocumentReader::ReadEntries(BinaryStream& stream, RC4& cipher, std::vector<EntryRow>* rows,
+                                 const EntryHook& onEntry) {
+    QByteArray record;
     while (!stream.EndOfFile()) {
         if (rows->size() == size_t(kMaxEntries))
             return false;
-        rows->push_back(ReadEntry(stream, cipher));
+        rows->push_back(ReadEntry(stream, cipher, &record));
+        if (onEntry)
+            onEntry(rows->back());
     }
     return true;
 }
 
 QByteArray DocumentReader::ReadRecord(BinaryStream& stream, RC4& cipher) {
-    return cipher.crypt(stream.ReadPString());
+    QByteArray text;
+    cipher.crypt(stream.NextPString(), &text);
+    return text;
 }
 
-EntryRow DocumentReader::ReadEntry(BinaryStream& stream, RC4& cipher) {
+EntryRow DocumentReader::ReadEntry(BinaryStream& stream, RC4& cipher, QByteArray* record) {
     EntryRow row;
-    for (QString& cell : row)
-        cell = FieldRecord::Decode(ReadRecord(stream, cipher));
+    for (QString& cell : row) {
+        // Deciphered from the stream's buffer, and decoded from there.
+        cipher.crypt(stream.NextPString(), record);
+        cell = FieldRecord::Decode(*record);
+    }
     return row;
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class BinaryStream;
@@ -27,7 +28,16 @@ public:
     static constexpr qint64 kMaxBytes = qint64(256) * 1024 * 1024;
     static constexpr int kMaxEntries = 1000000;
 
-    static DocumentReadResult Read(BinaryStream& stream, RC4& cipher, const QString& password);
+    // Called with each entry as soon as it is read, while its texts are still
+    // in the processor's cache: what is learnt of them then costs no second
+    // pass over the document.
+    using EntryHook = std::function<void(const EntryRow& entry)>;
+
+    // room: a table whose storage the entries are read into (its rows are
+    // dropped), so that a window's empty table takes them and no second one
+    // is made.
+    static DocumentReadResult Read(BinaryStream& stream, RC4& cipher, const QString& password,
+                                   std::vector<EntryRow> room = {}, const EntryHook& onEntry = {});
 
     // Unreadable, with the reason, when the file cannot be opened.
     static DocumentReadResult ReadFile(const FolderItem& file, RC4& cipher, const QString& password);
@@ -41,7 +51,8 @@ public:
 private:
     static DocumentReadResult Unreadable(const QString& reason);
     // False when there are more entries than kMaxEntries.
-    static bool ReadEntries(BinaryStream& stream, RC4& cipher, std::vector<EntryRow>* rows);
+    static bool ReadEntries(BinaryStream& stream, RC4& cipher, std::vector<EntryRow>* rows, const EntryHook& onEntry);
     static QByteArray ReadRecord(BinaryStream& stream, RC4& cipher);
-    static EntryRow ReadEntry(BinaryStream& stream, RC4& cipher);
+    // record: room for one record, used again for each.
+    static EntryRow ReadEntry(BinaryStream& stream, RC4& cipher, QByteArray* record);
 };

@@ -91,26 +91,27 @@ DocumentWriteResult DocumentWriter::EncodeCells(const std::vector<EntryRow>& row
     return {};
 }
 
-bool DocumentWriter::WriteRecords(BinaryStream& stream, RC4& cipher, std::vector<QByteArray>& cells,
+bool DocumentWriter::WriteRecords(BinaryStream& stream, RC4& cipher, const std::vector<QByteArray>& cells,
                                   const WindowPlacement& placement) {
+    QByteArray record;
     for (size_t i = 0; i < cells.size(); ++i) {
         if (i == 0) {
-            if (!WriteRecord(stream, cipher, HeaderRecord::kVersionTag))
+            if (!WriteRecord(stream, cipher, HeaderRecord::kVersionTag, &record))
                 return false;
             const QByteArray geometry =
                 GeometryRecord::Text(placement.left, placement.top, placement.width, placement.height);
-            if (!WriteRecord(stream, cipher, geometry))
+            if (!WriteRecord(stream, cipher, geometry, &record))
                 return false;
         }
-        if (!WriteRecord(stream, cipher, std::move(cells[i])))
+        if (!WriteRecord(stream, cipher, cells[i], &record))
             return false;
     }
     return true;
 }
 
-bool DocumentWriter::WriteRecord(BinaryStream& stream, RC4& cipher, QByteArray text) {
-    // Enciphered where it lies: the text is this record's alone.
-    return stream.WritePString(cipher.crypt(std::move(text)));
+bool DocumentWriter::WriteRecord(BinaryStream& stream, RC4& cipher, QByteArrayView text, QByteArray* record) {
+    cipher.crypt(text, record);
+    return stream.WritePString(*record);
 }
 
 DocumentWriteResult DocumentWriter::Finish(BinaryStream& stream, bool written) {

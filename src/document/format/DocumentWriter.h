@@ -8,6 +8,7 @@
 #include "document/format/WindowPlacement.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <vector>
@@ -46,9 +47,9 @@ private:
                                      const WindowPlacement& placement);
     static DocumentWriteResult EncodeCells(const std::vector<EntryRow>& rows, int entryCount,
                                            std::vector<QByteArray>* cells);
-    // Enciphers the cells where they lie.
-    static bool WriteRecords(BinaryStream& stream, RC4& cipher, std::vector<QByteArray>& cells,
+    static bool WriteRecords(BinaryStream& stream, RC4& cipher, const std::vector<QByteArray>& cells,
                              const WindowPlacement& placement);
-    static bool WriteRecord(BinaryStream& stream, RC4& cipher, QByteArray text);
+    // record: room for the enciphered text, used again for each record.
+    static bool WriteRecord(BinaryStream& stream, RC4& cipher, QByteArrayView text, QByteArray* record);
     static DocumentWriteResult Finish(BinaryStream& stream, bool written);
 };

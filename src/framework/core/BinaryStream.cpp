@@ -3,14 +3,16 @@
 #include <QBuffer>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
 
 namespace {
 
-// Written bytes are gathered up to this size before they go to the device, so
-// that a large document takes few system calls.
+// Written bytes are gathered up to this size before they go to the device, and
+// read ones taken from it in blocks of this size, so that a large document
+// takes few system calls.
 constexpr qsizetype kBlockSize = 64 * 1024;
 
 }  // namespace
@@ -32,33 +34,51 @@ std::unique_ptr<BinaryStream> BinaryStream::FromBytes(const QByteArray& bytes) {
 }
 
 QByteArray BinaryStream::ReadPString() {
-    if (hasError_ || closed_ || !device_->isReadable())
-        return QByteArray();
-    char length = 0;
-    if (ReadFully(&length, 1) != 1)
-        return QByteArray();
-    QByteArray bytes(uchar(length), Qt::Uninitialized);
+    return NextPString().toByteArray();
+}
+
+QByteArrayView BinaryStream::NextPString() {
+    if (hasError_ || closed_ || !device_->isReadable() || !Buffer(1))
+        return QByteArrayView();
+    const qsizetype length = uchar(readBuffer_.at(readAt_));
     // Cut short by the end: what was there is consumed, and nothing is given.
-    if (ReadFully(bytes.data(), bytes.size()) != bytes.size())
-        return QByteArray();
+    if (!Buffer(1 + length)) {
+        readAt_ = readBuffer_.size();
+        return QByteArrayView();
+    }
+    const QByteArrayView bytes(readBuffer_.constData() + readAt_ + 1, length);
+    readAt_ += 1 + length;
     return bytes;
 }
 
-// Fewer bytes than asked for only at the end of the data, or when a read
-// failed. A read that comes short is followed by another, so that a failing
-// device gives its reason.
-qint64 BinaryStream::ReadFully(char* data, qint64 size) {
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 n = device_->read(data + done, size - done);
-        if (n <= 0) {
-            if (!device_->atEnd())
-                Fail(DeviceReason(QStringLiteral("the data could not be read.")));
-            break;
-        }
-        done += n;
+// Records are cut out of blocks read from the device, so that a document
+// takes a few large reads rather than two small ones per record.
+bool BinaryStream::Buffer(qsizetype size) {
+    while (readBuffer_.size() - readAt_ < size) {
+        if (!ReadBlock())
+            return false;
     }
-    return done;
+    return true;
+}
+
+// Keeps the bytes not yet taken and reads a block after them. False at the
+// end of the data, or when the read failed. A read that comes short is
+// followed by another, so that a failing device gives its reason.
+bool BinaryStream::ReadBlock() {
+    // The tail is shorter than a record, so one block's room is all the buffer
+    // ever takes.
+    const qsizetype kept = readBuffer_.size() - readAt_;
+    readBuffer_.reserve(kBlockSize);
+    readBuffer_.resize(kBlockSize);
+    std::memmove(readBuffer_.data(), readBuffer_.constData() + readAt_, size_t(kept));
+    readAt_ = 0;
+    const qint64 n = device_->read(readBuffer_.data() + kept, kBlockSize - kept);
+    readBuffer_.resize(kept + std::max<qint64>(n, 0));
+    if (n > 0)
+        return true;
+    if (!device_->atEnd())
+        Fail(DeviceReason(QStringLiteral("the data could not be read.")));
+    return false;
 }
 
 bool BinaryStream::WritePString(const QByteArray& bytes) {
@@ -101,7 +121,7 @@ bool BinaryStream::HandOver() {
 }
 
 bool BinaryStream::EndOfFile() const {
-    return closed_ || hasError_ || device_->atEnd();
+    return closed_ || hasError_ || (readAt_ == readBuffer_.size() && device_->atEnd());
 }
 
 qint64 BinaryStream::Length() const {
@@ -115,6 +135,7 @@ bool BinaryStream::Close(QString* error) {
         Finish();
     }
     closed_ = true;
+    readBuffer_ = QByteArray();
     if (error)
         *error = error_;
     return !hasError_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
 #include <memory>
@@ -16,8 +17,9 @@
 // any failure (or when the stream is dropped without Close) the old file stays
 // as it was and no temporary file is left.
 //
-// Reading: a failed read puts the stream in error too, and ends it: EndOfFile
-// is then true, so that no reader loops on a failing disk.
+// Reading: the device is read in large blocks, never whole. A failed read puts
+// the stream in error too, and ends it: EndOfFile is then true, so that no
+// reader loops on a failing disk.
 class BinaryStream {
 public:
     // Takes ownership of an already opened device.
@@ -36,6 +38,9 @@ public:
     // that fails before the end gives an empty byte string and puts the stream
     // in error.
     QByteArray ReadPString();
+    // The same seen in the stream's own buffer, copied nowhere: valid until
+    // the next read.
+    QByteArrayView NextPString();
 
     // Writes one byte holding bytes.size(), then the bytes. More than 255 bytes
     // cannot be stored: refused, nothing written, returns false (the stream is
@@ -67,12 +72,17 @@ private:
     bool HandOver();
     void Sync();
     void Finish();
-    qint64 ReadFully(char* data, qint64 size);
+    // Reads blocks until at least size bytes not yet taken are in readBuffer_;
+    // false when the data ends, or a read fails, first.
+    bool Buffer(qsizetype size);
+    bool ReadBlock();
     void Fail(const QString& reason);
     QString DeviceReason(const QString& fallback) const;
 
     std::unique_ptr<QIODevice> device_;
-    QByteArray pending_;  // written, not yet handed to the device
+    QByteArray pending_;     // written, not yet handed to the device
+    QByteArray readBuffer_;  // read from the device; taken up to readAt_
+    qsizetype readAt_ = 0;
     QString error_;
     bool hasError_ = false;
     bool closed_ = false;

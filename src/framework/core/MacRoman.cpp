@@ -1,10 +1,15 @@
 #include "framework/core/MacRoman.h"
 
+#include "framework/core/Strings.h"
+
 #include <unicode/uchar.h>
 #include <unicode/ucnv.h>
 #include <unicode/unorm2.h>
 
+#include <QtAlgorithms>
+
 #include <array>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -31,34 +36,30 @@ UConverter* Converter() {
     return converter.get();
 }
 
-// The character of every byte, taken once from the converter.
-const std::array<char16_t, 256>& DecodeTable() {
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        ConverterPtr c = OpenConverter();
-        for (int b = 0; b < 256; ++b) {
-            t[size_t(b)] = char16_t(b < 0x80 ? b : 0xFFFD);
-            if (!c || b < 0x80)
-                continue;
-            const char byte = char(b);
-            UChar out[4];
-            UErrorCode status = U_ZERO_ERROR;
-            const int32_t n = ucnv_toUChars(c.get(), out, 4, &byte, 1, &status);
-            if (U_SUCCESS(status) && n == 1)
-                t[size_t(b)] = out[0];
-        }
-        return t;
-    }();
-    return table;
+// The characters of bytes 0x80-0xFF, as the converter maps them (a test holds
+// the two to each other). Decoding with it needs no converter at all.
+constexpr std::array<char16_t, 128> kHighHalf = {
+    u'\u00C4', u'\u00C5', u'\u00C7', u'\u00C9', u'\u00D1', u'\u00D6', u'\u00DC', u'\u00E1', u'\u00E0', u'\u00E2',
+    u'\u00E4', u'\u00E3', u'\u00E5', u'\u00E7', u'\u00E9', u'\u00E8', u'\u00EA', u'\u00EB', u'\u00ED', u'\u00EC',
+    u'\u00EE', u'\u00EF', u'\u00F1', u'\u00F3', u'\u00F2', u'\u00F4', u'\u00F6', u'\u00F5', u'\u00FA', u'\u00F9',
+    u'\u00FB', u'\u00FC', u'\u2020', u'\u00B0', u'\u00A2', u'\u00A3', u'\u00A7', u'\u2022', u'\u00B6', u'\u00DF',
+    u'\u00AE', u'\u00A9', u'\u2122', u'\u00B4', u'\u00A8', u'\u2260', u'\u00C6', u'\u00D8', u'\u221E', u'\u00B1',
+    u'\u2264', u'\u2265', u'\u00A5', u'\u00B5', u'\u2202', u'\u2211', u'\u220F', u'\u03C0', u'\u222B', u'\u00AA',
+    u'\u00BA', u'\u03A9', u'\u00E6', u'\u00F8', u'\u00BF', u'\u00A1', u'\u00AC', u'\u221A', u'\u0192', u'\u2248',
+    u'\u2206', u'\u00AB', u'\u00BB', u'\u2026', u'\u00A0', u'\u00C0', u'\u00C3', u'\u00D5', u'\u0152', u'\u0153',
+    u'\u2013', u'\u2014', u'\u201C', u'\u201D', u'\u2018', u'\u2019', u'\u00F7', u'\u25CA', u'\u00FF', u'\u0178',
+    u'\u2044', u'\u20AC', u'\u2039', u'\u203A', u'\uFB01', u'\uFB02', u'\u2021', u'\u00B7', u'\u201A', u'\u201E',
+    u'\u2030', u'\u00C2', u'\u00CA', u'\u00C1', u'\u00CB', u'\u00C8', u'\u00CD', u'\u00CE', u'\u00CF', u'\u00CC',
+    u'\u00D3', u'\u00D4', u'\uF8FF', u'\u00D2', u'\u00DA', u'\u00DB', u'\u00D9', u'\u0131', u'\u02C6', u'\u02DC',
+    u'\u00AF', u'\u02D8', u'\u02D9', u'\u02DA', u'\u00B8', u'\u02DD', u'\u02DB', u'\u02C7',
+};
+
+constexpr char16_t CharOf(uchar byte) {
+    return byte < 0x80 ? char16_t(byte) : kHighHalf[byte - 0x80];
 }
 
 bool IsAscii(const QString& s) {
-    // Or-ing every unit (no early exit) lets the compiler vectorise the scan.
-    const char16_t* u = reinterpret_cast<const char16_t*>(s.utf16());
-    char16_t all = 0;
-    for (qsizetype i = 0; i < s.size(); ++i)
-        all |= u[i];
-    return all < 0x80;
+    return OrOfUnits(s) < 0x80;
 }
 
 // Byte of each character that MacRoman has and that NFC leaves alone in any
@@ -72,11 +73,10 @@ const std::vector<qint16>& FastEncodeTable() {
         const UNormalizer2* nfc = unorm2_getNFCInstance(&status);
         if (U_FAILURE(status))
             return t;
-        const std::array<char16_t, 256>& decode = DecodeTable();
         for (int b = 0; b < 256; ++b) {
-            const char16_t c = decode[size_t(b)];
+            const char16_t c = CharOf(uchar(b));
             status = U_ZERO_ERROR;
-            if (c == 0xFFFD || QChar::isSurrogate(c) || u_getCombiningClass(c) != 0 ||
+            if (u_getCombiningClass(c) != 0 ||
                 unorm2_quickCheck(nfc, reinterpret_cast<const UChar*>(&c), 1, &status) != UNORM_YES ||
                 U_FAILURE(status))
                 continue;
@@ -237,11 +237,23 @@ bool MacRoman::CanEncode(const QString& text) {
 }
 
 QString MacRoman::Decode(const QByteArray& bytes) {
-    const std::array<char16_t, 256>& table = DecodeTable();
-    QString text(bytes.size(), Qt::Uninitialized);
+    // Bytes below 0x80 are their ASCII characters, as Latin-1 widens them (many
+    // at a time); only the others, found eight bytes at a time, are looked up.
+    QString text = QString::fromLatin1(bytes);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    const uchar* in = reinterpret_cast<const uchar*>(bytes.constData());
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = table[in[i]];
+    const char* in = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 word = 0;
+        std::memcpy(&word, in + i, sizeof word);
+        for (quint64 high = word & 0x8080808080808080u; high != 0; high &= high - 1) {
+            const qsizetype at = i + qCountTrailingZeroBits(high) / 8;
+            out[at] = kHighHalf[uchar(in[at]) - 0x80];
+        }
+    }
+    for (; i < n; ++i)
+        if (uchar(in[i]) >= 0x80)
+            out[i] = kHighHalf[uchar(in[i]) - 0x80];
     return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 // Text functions of the framework. A "character" is a Unicode code point: a
@@ -40,6 +41,11 @@ QString NthField(const QString& s, const QString& sep, int n);
 // Number of pieces NthField can return: occurrences of sep plus one (so 1 for
 // an empty s).
 int CountFields(const QString& s, const QString& sep);
+
+// Every UTF-16 unit of s or-ed together: below a bound such as 0x80 (a power
+// of two) only when every unit is, and it may be at or above one that is not
+// (0x100 | 0x200 reaches 0x300). The quick first test of a text's characters.
+char16_t OrOfUnits(QStringView s);
 
 // The one rule that turns a Double into an Int32: round to nearest (halves
 // away from zero), NaN gives 0, values outside the range are clamped to it.

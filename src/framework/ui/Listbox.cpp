@@ -25,16 +25,17 @@ Listbox::Listbox(::Window* window, const QString& name, QWidget* parent)
 }
 
 void Listbox::AddRow(const QString& text) {
-    AddRows(1, text);
+    AddRows({text});
 }
 
-void Listbox::AddRows(int count, const QString& text) {
-    if (count <= 0)
+void Listbox::AddRows(std::vector<QString> texts) {
+    if (texts.empty())
         return;
+    const std::size_t count = texts.size();
     syncing_ = true;
-    model_->Append(text, count);
+    model_->Append(std::move(texts));
     syncing_ = false;
-    selected_.resize(selected_.size() + std::size_t(count), 0);
+    selected_.resize(selected_.size() + count, 0);
 }
 
 void Listbox::RemoveRow(int row) {

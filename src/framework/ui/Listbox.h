@@ -23,8 +23,8 @@ public:
     Listbox(::Window* window, const QString& name, QWidget* parent);
 
     void AddRow(const QString& text);
-    // Appends count rows of that text at once: one change for the view, not one per row.
-    void AddRows(int count, const QString& text);
+    // Appends rows with these texts at once: one change for the view, not one per row.
+    void AddRows(std::vector<QString> texts);
     void RemoveRow(int row);
     void DeleteAllRows();
     int ListCount() const;

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <algorithm>
+#include <iterator>
 
 ListboxModel::ListboxModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -45,10 +46,13 @@ void ListboxModel::Flush() {
         emit dataChanged(index(first), index(last), {Qt::DisplayRole});
 }
 
-void ListboxModel::Append(const QString& text, int count) {
+void ListboxModel::Append(std::vector<QString> texts) {
     Flush();
-    beginInsertRows(QModelIndex(), Count(), Count() + count - 1);
-    rows_.insert(rows_.end(), std::size_t(count), text);
+    beginInsertRows(QModelIndex(), Count(), Count() + int(texts.size()) - 1);
+    if (rows_.empty())
+        rows_ = std::move(texts);
+    else
+        rows_.insert(rows_.end(), std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
     endInsertRows();
 }
 

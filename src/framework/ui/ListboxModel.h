@@ -17,7 +17,7 @@ public:
     int Count() const { return int(rows_.size()); }
     const QString& Text(int row) const { return rows_[std::size_t(row)]; }
     void SetText(int row, const QString& text);
-    void Append(const QString& text, int count);
+    void Append(std::vector<QString> texts);
     void Remove(int row);
     void Clear();
     // Reports the pending text changes now.

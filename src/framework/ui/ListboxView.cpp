@@ -16,13 +16,18 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         // The text is cut off where the row ends, so a head wider than the row
-        // gives the same picture.
-        constexpr qsizetype kHead = 64;
-        if (option->text.size() <= kHead)
-            return;
-        const QString head = option->text.left(kHead);
-        if (option->fontMetrics.horizontalAdvance(head) > option->rect.width())
-            option->text = head;
+        // gives the same picture, and the style lays out (several times) only
+        // that. The first head tried is about as long as the row holds.
+        const int width = option->rect.width();
+        const QFontMetrics& metrics = option->fontMetrics;
+        for (qsizetype head = 8 + width / std::max(1, metrics.averageCharWidth()); head < option->text.size();
+             head *= 2) {
+            const QString cut = option->text.left(head);
+            if (metrics.horizontalAdvance(cut) > width) {
+                option->text = cut;
+                return;
+            }
+        }
     }
 };
 

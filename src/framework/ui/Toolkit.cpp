@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QRegularExpression>
+#include <QThreadPool>
 
 #include <cstring>
 
@@ -35,6 +36,11 @@ Toolkit::Toolkit(int argc, char** argv, const QString& applicationName, const QS
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(applicationName);
     QGuiApplication::setDesktopFileName(desktopFileName);
+    // Qt's painting hands the fills of a large area to the global thread pool
+    // and waits for them. The program's windows are small: starting a thread
+    // per core and handing over to them cost more processor time than they
+    // save, so one helper thread does that work.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
 }
 
 Toolkit::~Toolkit() = default;

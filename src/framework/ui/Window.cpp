@@ -481,6 +481,13 @@ void Window::SetVisible(bool visible) {
         Hide();
 }
 
+void Window::PrepareToShow() {
+    if (closed_)
+        return;
+    frame_->ensurePolished();
+    frame_->winId();
+}
+
 void Window::Show() {
     if (!shownOnce_)
         CenterOver(nullptr);

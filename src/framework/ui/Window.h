@@ -104,6 +104,10 @@ public:
     // closed. Every showing starts with the focus where the first one put it,
     // so a button focused at an earlier showing never answers this one's Return.
     void ShowModal(Window* over = nullptr);
+    // Makes what showing the window takes (its native window, its style)
+    // without showing it, so that a window made while the user is asked
+    // something appears at once when the answer comes.
+    void PrepareToShow();
     void Hide();
     // Asks Event_CancelClose first; returns whether the window closed.
     bool Close(bool appQuitting = false);

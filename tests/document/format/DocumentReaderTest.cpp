@@ -5,7 +5,9 @@
 #include "RecordEncoder.h"
 #include "framework/core/BinaryStream.h"
 #include "framework/core/FolderItem.h"
+#include "support/ConverterMacRoman.h"
 #include "support/FailingDevice.h"
+#include "support/TricklingDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -206,6 +208,107 @@ TEST(DocumentReader, AReadErrorAnywhereGivesTheReasonAndNoEntry) {
             EXPECT_EQ(r.error, "Input/output error") << c.name << " " << limit;
             EXPECT_TRUE(r.rows.empty()) << c.name << " " << limit;
         }
+    }
+}
+
+// A document of the given number of entries, made by the tests' own encoder:
+// fields of every length from 0 to 255 bytes and every byte value, so that
+// records lie across the boundaries of any blocks a reader takes. *expected
+// gets its entries, as the converter decodes them.
+QByteArray ManyFieldsDocument(int entries, std::vector<EntryRow>* expected) {
+    std::vector<QByteArray> texts = {"BRIMEL141", "10*20*300*400"};
+    expected->clear();
+    for (int i = 0; i < entries; ++i) {
+        EntryRow entry;
+        for (int c = 0; c < kEntryColumnCount; ++c) {
+            QByteArray field((i * 7 + c * 53) % 256, Qt::Uninitialized);
+            for (qsizetype k = 0; k < field.size(); ++k)
+                field[k] = char((i * 31 + c * 17 + k * 11) & 0xFF);
+            texts.push_back(field);
+            entry[size_t(c)] = ConverterMacRoman(field);
+        }
+        expected->push_back(entry);
+    }
+    return testdoc::encodeRecords(key(), texts);
+}
+
+// Documents of several sizes read from a file and through a device that gives
+// a few bytes at a time: every entry as it was put in.
+TEST(DocumentReaderFile, DocumentsOfManySizesReadBackWhateverTheirReads) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("many.brimel");
+    for (const int entries : {1, 2, 97, 1500}) {
+        std::vector<EntryRow> expected;
+        const QByteArray file = ManyFieldsDocument(entries, &expected);
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            ASSERT_EQ(f.write(file), file.size());
+        }
+        RC4 cipher;
+        const DocumentReadResult fromFile = DocumentReader::ReadFile(FolderItem(path), cipher, kPassword);
+        EXPECT_EQ(fromFile.format, DocumentFormat::Current) << entries;
+        EXPECT_EQ(fromFile.rows, expected) << entries;
+        BinaryStream slow(std::make_unique<TricklingDevice>(file, 97));
+        const DocumentReadResult trickled = DocumentReader::Read(slow, cipher, kPassword);
+        EXPECT_EQ(trickled.rows, expected) << entries;
+    }
+}
+
+// Read into a table that has room already (a window's own), the entries are
+// the document's alone: none of the table's rows is left over, and a document
+// with more entries than rows gets them all.
+TEST(DocumentReader, ReadingIntoATableLeavesNoneOfItsRows) {
+    const EntryRow stale = row("stale", "u", "n", "p", "x");
+    for (const int entries : {0, 2, 7}) {
+        std::vector<EntryRow> expected;
+        const QByteArray file = ManyFieldsDocument(entries, &expected);
+        RC4 cipher;
+        const DocumentReadResult r =
+            DocumentReader::Read(*BinaryStream::FromBytes(file), cipher, kPassword, std::vector<EntryRow>(5, stale));
+        EXPECT_EQ(r.format, DocumentFormat::Current) << entries;
+        EXPECT_EQ(r.rows, expected) << entries;
+    }
+}
+
+// Each entry is handed on as soon as it is read, in file order: the very
+// texts the table then holds, so that what is learnt of them stays theirs.
+TEST(DocumentReader, EachEntryIsHandedOnAsItIsRead) {
+    std::vector<EntryRow> expected;
+    const QByteArray file = ManyFieldsDocument(300, &expected);
+    std::vector<EntryRow> seen;
+    std::vector<const QChar*> seenTitles;
+    RC4 cipher;
+    const DocumentReadResult r =
+        DocumentReader::Read(*BinaryStream::FromBytes(file), cipher, kPassword, {}, [&](const EntryRow& entry) {
+            seen.push_back(entry);
+            seenTitles.push_back(entry[0].constData());
+        });
+    EXPECT_EQ(seen, expected);
+    ASSERT_EQ(r.rows, expected);
+    for (std::size_t i = 0; i < r.rows.size(); ++i)
+        EXPECT_EQ(seenTitles[i], r.rows[i][0].constData()) << i;
+}
+
+// A disk that fails inside a large document, within a block or at its edge:
+// the open ends with the reason and no entry.
+TEST(DocumentReader, AReadErrorInsideALargeDocumentGivesTheReasonAndNoEntry) {
+    std::vector<EntryRow> expected;
+    const QByteArray file = ManyFieldsDocument(1500, &expected);
+    std::vector<qint64> limits;
+    for (qint64 block = 4096; block < file.size(); block *= 2)
+        for (qint64 delta : {-1, 0, 1})
+            limits.push_back(block + delta);
+    for (qint64 limit = 5; limit < file.size(); limit += 65521)
+        limits.push_back(limit);
+    for (const qint64 limit : limits) {
+        BinaryStream stream(std::make_unique<FailingDevice>(limit, QIODevice::ReadOnly, file, "Input/output error"));
+        RC4 cipher;
+        const DocumentReadResult r = DocumentReader::Read(stream, cipher, kPassword);
+        EXPECT_EQ(r.format, DocumentFormat::Unreadable) << limit;
+        EXPECT_EQ(r.error, "Input/output error") << limit;
+        EXPECT_TRUE(r.rows.empty()) << limit;
     }
 }
 

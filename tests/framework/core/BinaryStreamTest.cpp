@@ -1,11 +1,16 @@
 #include "framework/core/BinaryStream.h"
 
 #include "support/FailingDevice.h"
+#include "support/TricklingDevice.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -177,6 +182,130 @@ TEST(BinaryStream, AReadThatFailsAtAnyByteEndsTheStreamInError) {
             end += 1 + kRecords[i].size();
             ASSERT_LT(i, read.size()) << limit;
             EXPECT_EQ(read[i], kRecords[i]) << limit;
+        }
+    }
+}
+
+// Records of every length, a few hundred kilobytes of them, so that they lie
+// across the boundaries of any blocks the stream reads, at every offset.
+std::vector<QByteArray> ManyRecords() {
+    std::vector<QByteArray> records;
+    for (int i = 0; i < 2500; ++i) {
+        QByteArray r((i * 37 + i / 256) % 256, Qt::Uninitialized);
+        for (qsizetype k = 0; k < r.size(); ++k)
+            r[k] = char((i + k * 13) & 0xFF);
+        records.push_back(r);
+    }
+    return records;
+}
+
+QByteArray BytesOf(const std::vector<QByteArray>& records) {
+    QByteArray bytes;
+    for (const QByteArray& r : records)
+        bytes.append(char(r.size())).append(r);
+    return bytes;
+}
+
+// Every record until the end, as a reader takes them.
+std::vector<QByteArray> ReadAll(BinaryStream& in) {
+    std::vector<QByteArray> read;
+    while (!in.EndOfFile())
+        read.push_back(in.ReadPString());
+    return read;
+}
+
+// The same records from memory, from a file and from devices that give a few
+// bytes at a time: a record cut by a block read comes out whole.
+TEST(BinaryStream, LargeDataReadsBackTheSameRecordsHoweverItArrives) {
+    const std::vector<QByteArray> records = ManyRecords();
+    const QByteArray bytes = BytesOf(records);
+    ASSERT_GT(bytes.size(), 300 * 1024);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("records"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+    }
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<QIODevice>()> device;
+    } sources[] = {
+        {"memory",
+         [&] {
+             auto buffer = std::make_unique<QBuffer>();
+             buffer->setData(bytes);
+             return buffer;
+         }},
+        {"file", [&] { return std::make_unique<QFile>(path); }},
+        {"1 byte a read", [&] { return std::make_unique<TricklingDevice>(bytes, 1); }},
+        {"255 bytes a read", [&] { return std::make_unique<TricklingDevice>(bytes, 255); }},
+        {"256 bytes a read", [&] { return std::make_unique<TricklingDevice>(bytes, 256); }},
+        {"4097 bytes a read", [&] { return std::make_unique<TricklingDevice>(bytes, 4097); }},
+    };
+    for (const auto& source : sources) {
+        std::unique_ptr<QIODevice> device = source.device();
+        if (!device->isOpen()) {
+            ASSERT_TRUE(device->open(QIODevice::ReadOnly)) << source.name;
+        }
+        BinaryStream in(std::move(device));
+        EXPECT_EQ(ReadAll(in), records) << source.name;
+        EXPECT_FALSE(in.HasError()) << source.name;
+        EXPECT_TRUE(in.Close()) << source.name;
+    }
+}
+
+// Data that ends anywhere, near block boundaries or far from them: every
+// record before the end comes out whole, one cut short by it reads empty, and
+// the stream ends there without an error.
+TEST(BinaryStream, LargeDataEndingAnywhereGivesItsWholeRecordsThenEmpty) {
+    const std::vector<QByteArray> records = ManyRecords();
+    const QByteArray bytes = BytesOf(records);
+    std::vector<qsizetype> ends = {0, 1, bytes.size() - 1, bytes.size()};
+    for (qsizetype block = 4096; block < bytes.size(); block *= 2)
+        for (qsizetype delta : {-2, -1, 0, 1, 2})
+            ends.push_back(block + delta);
+    for (qsizetype end = 7; end < bytes.size(); end += 9973)
+        ends.push_back(end);
+    for (const qsizetype end : ends) {
+        std::vector<QByteArray> expected;
+        qsizetype at = 0;
+        for (const QByteArray& r : records) {
+            if (at >= end)
+                break;
+            at += 1 + r.size();
+            expected.push_back(at <= end ? r : QByteArray());
+        }
+        auto in = BinaryStream::FromBytes(bytes.left(end));
+        EXPECT_EQ(ReadAll(*in), expected) << end;
+        EXPECT_FALSE(in->HasError()) << end;
+    }
+}
+
+// A disk that fails somewhere in a large file, inside a block or at its edge:
+// the stream ends in error with the reason, and every record read before the
+// failure is whole.
+TEST(BinaryStream, AReadThatFailsInsideALargeFileEndsTheStreamInError) {
+    const std::vector<QByteArray> records = ManyRecords();
+    const QByteArray bytes = BytesOf(records);
+    std::vector<qint64> limits;
+    for (qint64 block = 4096; block < bytes.size(); block *= 2)
+        for (qint64 delta : {-1, 0, 1})
+            limits.push_back(block + delta);
+    for (qint64 limit = 3; limit < bytes.size(); limit += 7919)
+        limits.push_back(limit);
+    for (const qint64 limit : limits) {
+        BinaryStream in(std::make_unique<FailingDevice>(limit, QIODevice::ReadOnly, bytes, "Input/output error"));
+        const std::vector<QByteArray> read = ReadAll(in);
+        EXPECT_TRUE(in.HasError()) << limit;
+        EXPECT_EQ(in.ErrorString(), QStringLiteral("Input/output error")) << limit;
+        EXPECT_FALSE(in.Close()) << limit;
+        qint64 at = 0;
+        for (size_t i = 0; i < records.size() && at + 1 + records[i].size() <= limit; ++i) {
+            at += 1 + records[i].size();
+            ASSERT_LT(i, read.size()) << limit;
+            EXPECT_EQ(read[i], records[i]) << limit;
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "framework/core/MacRoman.h"
 
+#include "support/ConverterMacRoman.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,6 +26,26 @@ TEST(MacRoman, EveryByteRoundTrips) {
     for (int b = 0; b < 256; ++b)
         for (int c = b + 1; c < 256; ++c)
             ASSERT_NE(text.at(b), text.at(c)) << b << " " << c;
+}
+
+// Each byte alone, and texts of every length up to a record's and beyond, in
+// which each byte value stands at every position of a word (where the decoder
+// looks eight bytes at a time): the characters the converter gives.
+TEST(MacRoman, DecodeGivesTheConvertersCharacters) {
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray one(1, char(b));
+        EXPECT_EQ(MacRoman::Decode(one), ConverterMacRoman(one)) << b;
+    }
+    for (int length = 0; length <= 300; ++length) {
+        for (int shift = 0; shift < 8; ++shift) {
+            QByteArray bytes(length, Qt::Uninitialized);
+            for (int i = 0; i < length; ++i)
+                bytes[i] = char((i * 11 + shift) & 0xFF);
+            ASSERT_EQ(MacRoman::Decode(bytes), ConverterMacRoman(bytes)) << length << " " << shift;
+        }
+    }
+    const QByteArray ascii = QByteArray("Bank 40*60\t").repeated(30);
+    EXPECT_EQ(MacRoman::Decode(ascii), QString::fromLatin1(ascii));
 }
 
 TEST(MacRoman, OneByteAtATimeRoundTrips) {

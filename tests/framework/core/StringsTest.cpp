@@ -164,6 +164,22 @@ TEST(Strings, CountFieldsAgreesWithNthField) {
     }
 }
 
+// One unit among plain letters, at every place of texts of several lengths
+// (whole words of four units and the units after them).
+TEST(Strings, OrOfUnitsSeesEveryUnit) {
+    EXPECT_EQ(OrOfUnits(QStringView()), 0);
+    for (const char16_t unit : {0x01, 0x7F, 0x80, 0x2FF, 0x300, 0xD800, 0xFFFF}) {
+        for (qsizetype length = 1; length <= 13; ++length) {
+            for (qsizetype at = 0; at < length; ++at) {
+                QString text(length, QChar(u'a'));
+                text[at] = QChar(unit);
+                const char16_t others = length > 1 ? u'a' : 0;
+                EXPECT_EQ(OrOfUnits(text), char16_t(others | unit)) << int(unit) << " " << length << " " << at;
+            }
+        }
+    }
+}
+
 TEST(Strings, DoubleToInt32RoundsAndClamps) {
     const struct {
         double value;

@@ -176,15 +176,29 @@ TEST_F(ListboxRules, AddingManyRowsIsOneInsertionAndSelectsNothing) {
     std::vector<std::pair<int, int>> inserted;
     QObject::connect(list->View()->model(), &QAbstractItemModel::rowsInserted,
                      [&inserted](const QModelIndex&, int first, int last) { inserted.emplace_back(first, last); });
-    list->AddRows(1000, "x");
+    std::vector<QString> texts;
+    for (int i = 0; i < 1000; ++i)
+        texts.push_back("x" + QString::number(i));
+    list->AddRows(texts);
     EXPECT_EQ(inserted, (std::vector<std::pair<int, int>>{{4, 1003}}));
     EXPECT_EQ(list->ListCount(), 1004);
-    EXPECT_EQ(list->List(1003), "x");
+    EXPECT_EQ(list->List(3), "d");
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(list->List(4 + i), texts[std::size_t(i)]) << i;
     EXPECT_EQ(list->ListIndex(), 1);
     EXPECT_FALSE(list->Selected(1003));
     EXPECT_TRUE(changes.empty());
     list->SetListIndex(1003);
     EXPECT_EQ(list->ListIndex(), 1003);
+
+    // Into an empty list, the rows are exactly these.
+    list->DeleteAllRows();
+    inserted.clear();
+    list->AddRows(texts);
+    EXPECT_EQ(inserted, (std::vector<std::pair<int, int>>{{0, 999}}));
+    ASSERT_EQ(list->ListCount(), 1000);
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(list->List(i), texts[std::size_t(i)]) << i;
 }
 
 // Records the region of every paint of a widget.
@@ -231,9 +245,10 @@ TEST_F(ListboxRules, ATextChangeRepaintsOnlyTheChangedRowsOnScreen) {
 // A long text is painted from its head only; what the row shows is the same.
 TEST_F(ListboxRules, LongTextsLookAsTheyWouldWhole) {
     const QString combining = QString(80, QChar(0x0301));
-    for (const QString& text : QStringList{QString(255, QChar(u'x')), QString(255, QChar(u'i')) + "end",
-                                           QString::fromUtf8("caf\u00E9 * tab\t").repeated(20), "short",
-                                           "a" + combining + "visible tail", QString(70, QChar(u' ')) + "after blanks"})
+    for (const QString& text :
+         QStringList{QString(255, QChar(u'x')), QString(255, QChar(u'i')) + "end", QString(255, QChar(u'W')),
+                     QString(200, QChar(u'.')) + "dots", QString::fromUtf8("caf\u00E9 * tab\t").repeated(20), "short",
+                     "a" + combining + "visible tail", QString(70, QChar(u' ')) + "after blanks"})
         list->AddRow(text);
     window->Show();
     UiDriver::ProcessEvents();
