@@ -1,5 +1,9 @@
 #include "document/MainWindow.h"
+
+#include <algorithm>
+
 #include "document/MainWindowSortOrder.h"
+#include "framework/core/MoveAlongOrder.h"
 #include "framework/core/Strings.h"
 #include "framework/ui/Listbox.h"
 #include "framework/ui/TextArea.h"
@@ -38,8 +42,16 @@ void MainWindow::DeleteInArray() {
     if (s < 0 || s >= entry)
         return;
     list.SetSelected(s, true);
-    for (int i = s; i <= entry - 2; ++i)
-        std::swap(myArray[std::size_t(i)], myArray[std::size_t(i + 1)]);
+    // The entries below move up by one; the deleted one goes to the vacated
+    // last row (one move each, where swapping it down row by row took three).
+    std::rotate(myArray.begin() + s, myArray.begin() + s + 1, myArray.begin() + entry);
+    // The list's rows and what the window knows of its titles follow, so that
+    // rewriting the list changes only the rows removing one leaves wrong.
+    std::vector<int> up(static_cast<std::size_t>(entry));
+    for (int i = 0; i < entry; ++i)
+        up[std::size_t(i)] = i < s ? i : i == entry - 1 ? s : i + 1;
+    list.MoveRowTexts(up, s, entry - 1);
+    titles_.Remove(s);
     // The deleted row has travelled to the vacated last row.
     for (QString& cell : myArray[std::size_t(entry - 1)])
         cell.clear();
@@ -81,26 +93,18 @@ void MainWindow::SortEntries() {
     const int selectedBefore = list.ListIndex();
     list.SetSelected(selectedBefore, false);
 
-    // Each row moves once, along the cycles of the order, to where the exchange
-    // sort takes it; the selected entry is followed to its new place.
+    // Each row moves once to where the exchange sort takes it; the selected
+    // entry is followed to its new place.
     int sel = selectedBefore;
-    std::vector<char> placed(std::size_t(n), 0);
-    for (int start = first; start <= last; ++start) {
-        if (placed[std::size_t(start)])
-            continue;
-        EntryRow held = std::move(myArray[std::size_t(start)]);
-        int pos = start;
-        for (int from = order[std::size_t(pos)]; from != start; pos = from, from = order[std::size_t(pos)]) {
-            myArray[std::size_t(pos)] = std::move(myArray[std::size_t(from)]);
-            placed[std::size_t(pos)] = 1;
-            if (from == selectedBefore)
-                sel = pos;
-        }
-        myArray[std::size_t(pos)] = std::move(held);
-        placed[std::size_t(pos)] = 1;
-        if (start == selectedBefore)
+    for (int pos = first; pos <= last; ++pos)
+        if (order[std::size_t(pos)] == selectedBefore)
             sel = pos;
-    }
+    MoveAlongOrder(myArray, order, first, last);
+    // The list's rows and what the window knows of its titles move alike, so
+    // that rewriting the list finds every row already showing its title and
+    // nothing has to be learnt again.
+    list.MoveRowTexts(order, first, last);
+    titles_.Move(order, first, last);
     UpdateListBox();
     list.SetListIndex(sel);
     list.SetSelected(list.ListIndex(), true);

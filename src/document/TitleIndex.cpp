@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "document/WordStartSearch.h"
+#include "framework/core/MoveAlongOrder.h"
 #include "framework/core/StrComp.h"
 #include "framework/core/Strings.h"
 
@@ -82,8 +83,9 @@ TitleIndex::Row TitleIndex::Describe(const QString& title) {
 void TitleIndex::Sync(const std::vector<EntryRow>& rows, int count) {
     const auto title = [&rows](int i) -> const QString& { return rows[std::size_t(i)][0]; };
     const int known = int(rows_.size());
-    // Titles edited in place: described anew where they stand.
-    bool inPlace = known == count;
+    // Titles edited in place: described anew where they stand (rows removed
+    // from the end are forgotten).
+    bool inPlace = known >= count;
     for (int i = 0; inPlace && i < count; ++i) {
         if (Describes(rows_[std::size_t(i)], title(i)))
             continue;
@@ -92,8 +94,10 @@ void TitleIndex::Sync(const std::vector<EntryRow>& rows, int count) {
         else
             rows_[std::size_t(i)] = Describe(title(i));
     }
-    if (inPlace)
+    if (inPlace) {
+        rows_.erase(rows_.begin() + count, rows_.end());
         return;
+    }
     // Rows moved, added or removed: the descriptions follow their titles.
     std::vector<Row> synced;
     synced.reserve(std::size_t(count));
@@ -112,6 +116,17 @@ void TitleIndex::Sync(const std::vector<EntryRow>& rows, int count) {
             ++j;
     }
     rows_ = std::move(synced);
+}
+
+void TitleIndex::Move(const std::vector<int>& order, int first, int last) {
+    // Rows not described yet are left to Sync.
+    if (last < int(rows_.size()))
+        MoveAlongOrder(rows_, order, first, last);
+}
+
+void TitleIndex::Remove(int row) {
+    if (row >= 0 && row < int(rows_.size()))
+        rows_.erase(rows_.begin() + row);
 }
 
 void TitleIndex::Append(const QString& title) {

@@ -18,6 +18,10 @@ class TitleIndex {
 public:
     // Brings the descriptions in line with the first count rows.
     void Sync(const std::vector<EntryRow>& rows, int count);
+    // The descriptions follow rows moved as MoveAlongOrder moves them.
+    void Move(const std::vector<int>& order, int first, int last);
+    // The description of a row removed goes, those below move up by one.
+    void Remove(int row);
     // Describes the title of a row put after the last one described (a table
     // being read), and compares it with the one above.
     void Append(const QString& title);

@@ -234,7 +234,8 @@ int FirstHit(MainWindow& w, const QString& typed, int before) {
 }
 
 // Whatever the titles hold, and however they were edited, moved or removed
-// since the last search, the search selects the entry the pattern finds first.
+// since the last search, the search selects the entry the pattern finds first,
+// and the list shows every title where it stands.
 TEST_F(MainWindowSearch, SelectsTheFirstEntryThePatternFinds) {
     std::mt19937 random(16);
     QStringList titles;
@@ -243,10 +244,15 @@ TEST_F(MainWindowSearch, SelectsTheFirstEntryThePatternFinds) {
     MainWindow& w = OpenForSearch(titles);
     w.LearnTitles();
     for (int trial = 0; trial < 600; ++trial) {
-        switch (random() % 8) {
-            case 0:
-                w.WriteInArray(int(random() % unsigned(w.entry)), 0, RandomText(random, 6));
+        const unsigned change = random() % 8;
+        switch (change) {
+            case 0: {
+                // As a title edit does: the entry and its row of the list.
+                const int row = int(random() % unsigned(w.entry));
+                w.WriteInArray(row, 0, RandomText(random, 6));
+                w.ListBox1().SetCell(row, 0, w.myArray[std::size_t(row)][0]);
                 break;
+            }
             case 1:
                 w.ListBox1().SetListIndex(int(random() % unsigned(w.entry)));
                 w.DeleteInArray();
@@ -263,6 +269,10 @@ TEST_F(MainWindowSearch, SelectsTheFirstEntryThePatternFinds) {
         w.ListBox1().SetListIndex(before);
         w.EditField6().SetText(typed);
         ASSERT_EQ(Selected(w), FirstHit(w, typed, before)) << "trial " << trial;
+        // A delete or a sort rewrites the list: every row shows its title.
+        if (change == 1 || change == 2) {
+            ASSERT_EQ(ListTexts(w), Titles(w)) << "trial " << trial;
+        }
     }
 }
 

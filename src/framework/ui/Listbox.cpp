@@ -80,6 +80,12 @@ void Listbox::SetCell(int row, int column, const QString& text) {
     model_->SetText(row, text);
 }
 
+void Listbox::MoveRowTexts(const std::vector<int>& order, int first, int last) {
+    if (first < 0 || last >= ListCount() || first > last)
+        return;
+    model_->MoveTexts(order, first, last);
+}
+
 bool Listbox::Selected(int row) const {
     return row >= 0 && row < ListCount() && selected_[std::size_t(row)] != 0;
 }

@@ -31,6 +31,10 @@ public:
     QString List(int row) const { return Cell(row, 0); }
     QString Cell(int row, int column) const;
     void SetCell(int row, int column, const QString& text);
+    // Puts the text of row order[i] in row i, for i from first to last; the
+    // selection stays with the rows, not the texts. Cheaper than setting each
+    // cell for rows whose texts move about.
+    void MoveRowTexts(const std::vector<int>& order, int first, int last);
 
     bool Selected(int row) const;
     void SetSelected(int row, bool selected);

@@ -1,6 +1,8 @@
 #include "ListboxModel.h"
 
 #include <QTimer>
+
+#include "framework/core/MoveAlongOrder.h"
 #include <algorithm>
 #include <iterator>
 
@@ -27,8 +29,17 @@ void ListboxModel::SetText(int row, const QString& text) {
     if (cell.constData() == text.constData() && cell.size() == text.size())
         return;
     cell = text;
-    dirtyFirst_ = dirtyFirst_ < 0 ? row : std::min(dirtyFirst_, row);
-    dirtyLast_ = std::max(dirtyLast_, row);
+    Changed(row, row);
+}
+
+void ListboxModel::MoveTexts(const std::vector<int>& order, int first, int last) {
+    MoveAlongOrder(rows_, order, first, last);
+    Changed(first, last);
+}
+
+void ListboxModel::Changed(int first, int last) {
+    dirtyFirst_ = dirtyFirst_ < 0 ? first : std::min(dirtyFirst_, first);
+    dirtyLast_ = std::max(dirtyLast_, last);
     if (!flushQueued_) {
         flushQueued_ = true;
         QTimer::singleShot(0, this, [this] { Flush(); });

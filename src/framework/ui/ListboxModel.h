@@ -17,6 +17,8 @@ public:
     int Count() const { return int(rows_.size()); }
     const QString& Text(int row) const { return rows_[std::size_t(row)]; }
     void SetText(int row, const QString& text);
+    // Puts the text of row order[i] in row i, for i from first to last.
+    void MoveTexts(const std::vector<int>& order, int first, int last);
     void Append(std::vector<QString> texts);
     void Remove(int row);
     void Clear();
@@ -24,6 +26,9 @@ public:
     void Flush();
 
 private:
+    // Rows first to last show new texts: repainted at the next Flush.
+    void Changed(int first, int last);
+
     std::vector<QString> rows_;
     int dirtyFirst_ = -1;
     int dirtyLast_ = -1;
