@@ -47,10 +47,7 @@ void MainWindow::DeleteInArray() {
     std::rotate(myArray.begin() + s, myArray.begin() + s + 1, myArray.begin() + entry);
     // The list's rows and what the window knows of its titles follow, so that
     // rewriting the list changes only the rows removing one leaves wrong.
-    std::vector<int> up(static_cast<std::size_t>(entry));
-    for (int i = 0; i < entry; ++i)
-        up[std::size_t(i)] = i < s ? i : i == entry - 1 ? s : i + 1;
-    list.MoveRowTexts(up, s, entry - 1);
+    list.MoveRowText(s, entry - 1);
     titles_.Remove(s);
     // The deleted row has travelled to the vacated last row.
     for (QString& cell : myArray[std::size_t(entry - 1)])

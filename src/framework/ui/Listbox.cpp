@@ -86,6 +86,12 @@ void Listbox::MoveRowTexts(const std::vector<int>& order, int first, int last) {
     model_->MoveTexts(order, first, last);
 }
 
+void Listbox::MoveRowText(int from, int to) {
+    if (from < 0 || to < 0 || from >= ListCount() || to >= ListCount() || from == to)
+        return;
+    model_->MoveText(from, to);
+}
+
 bool Listbox::Selected(int row) const {
     return row >= 0 && row < ListCount() && selected_[std::size_t(row)] != 0;
 }

@@ -35,6 +35,8 @@ public:
     // selection stays with the rows, not the texts. Cheaper than setting each
     // cell for rows whose texts move about.
     void MoveRowTexts(const std::vector<int>& order, int first, int last);
+    // Puts the text of row from in row to; the texts between move by one.
+    void MoveRowText(int from, int to);
 
     bool Selected(int row) const;
     void SetSelected(int row, bool selected);

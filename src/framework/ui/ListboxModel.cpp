@@ -1,10 +1,10 @@
 #include "ListboxModel.h"
 
 #include <QTimer>
-
-#include "framework/core/MoveAlongOrder.h"
 #include <algorithm>
 #include <iterator>
+
+#include "framework/core/MoveAlongOrder.h"
 
 ListboxModel::ListboxModel(QObject* parent) : QAbstractListModel(parent) {}
 
@@ -35,6 +35,15 @@ void ListboxModel::SetText(int row, const QString& text) {
 void ListboxModel::MoveTexts(const std::vector<int>& order, int first, int last) {
     MoveAlongOrder(rows_, order, first, last);
     Changed(first, last);
+}
+
+void ListboxModel::MoveText(int from, int to) {
+    const auto at = [this](int row) { return rows_.begin() + row; };
+    if (from < to)
+        std::rotate(at(from), at(from + 1), at(to + 1));
+    else
+        std::rotate(at(to), at(from), at(from + 1));
+    Changed(std::min(from, to), std::max(from, to));
 }
 
 void ListboxModel::Changed(int first, int last) {

@@ -19,6 +19,8 @@ public:
     void SetText(int row, const QString& text);
     // Puts the text of row order[i] in row i, for i from first to last.
     void MoveTexts(const std::vector<int>& order, int first, int last);
+    // Puts the text of row from in row to; the rows between move by one.
+    void MoveText(int from, int to);
     void Append(std::vector<QString> texts);
     void Remove(int row);
     void Clear();
